@@ -1,0 +1,87 @@
+// The game's entry and shell: start-up, the frame loop, the drawing and
+// the shut-down. Window and screen work lives here and nowhere else.
+#include "tabuleiro2.h"
+
+#include "carregador.h"
+#include "tabuleiro.h"
+
+BITMAP* buffer;
+BITMAP* chao;
+bool sair;
+
+void inicializar() {
+    allegro_init();
+    install_keyboard();
+    install_timer();
+    set_color_depth(PROFUNDIDADE_COR);
+    set_gfx_mode(GFX_AUTODETECT_WINDOWED, LARGURA_JANELA, ALTURA_JANELA, 0, 0);
+    buffer = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
+    chao = load_bitmap("chao.bmp", NULL);
+    passo = 0;
+    jogada = 0;
+    sair = false;
+    construir();
+}
+
+void executar() {
+    while (!sair) {
+        for (int x = 0; x < LARGURA_TABULEIRO; x++)
+            for (int y = 0; y < ALTURA_TABULEIRO; y++) executar_elemento(x, y);
+        desenhar();
+        passo = 1 - passo;
+        if (key[KEY_ESC]) sair = true;
+        clear_keybuf(); // the game reads held keys only, never the queue
+        rest(PAUSA_QUADRO);
+        jogada++;
+    }
+}
+
+int rotacionar_objeto(int direcao) {
+    switch (direcao) {
+    case DIREITA: return -32;
+    case CIMA: return 128;
+    case ESQUERDA: return 32;
+    default: return 0;
+    }
+}
+
+// A moving element is drawn half a cell back towards where it came from.
+static void desenhar_elemento(const Elemento* e, int x, int y) {
+    int px = x * TAMANHO_CELULA, py = y * TAMANHO_CELULA;
+    if (e->movendo) {
+        int dx, dy;
+        deslocamento(e->direcao, &dx, &dy);
+        px -= dx * MEIA_CELULA;
+        py -= dy * MEIA_CELULA;
+    }
+    BITMAP* imagem = e->movendo ? e->imagem_movendo : e->imagem_parado;
+    rotate_sprite(buffer, imagem, px, py, itofix(rotacionar_objeto(e->direcao)));
+}
+
+void desenhar() {
+    blit(chao, buffer, 0, 0, 0, 0, LARGURA_JANELA, ALTURA_JANELA);
+    // Board order is also the stacking order: later cells are drawn on top.
+    for (int x = 0; x < LARGURA_TABULEIRO; x++)
+        for (int y = 0; y < ALTURA_TABULEIRO; y++)
+            if (mapa[x][y] != NULL) desenhar_elemento(mapa[x][y], x, y);
+    blit(buffer, screen, 0, 0, 0, 0, LARGURA_JANELA, ALTURA_JANELA);
+}
+
+void finalizar() {
+    for (int x = 0; x < LARGURA_TABULEIRO; x++)
+        for (int y = 0; y < ALTURA_TABULEIRO; y++) {
+            delete mapa[x][y];
+            mapa[x][y] = NULL;
+        }
+    destroy_bitmap(chao);
+    destroy_bitmap(buffer);
+    allegro_exit();
+}
+
+int main() {
+    inicializar();
+    executar();
+    finalizar();
+    return 0;
+}
+END_OF_MAIN()
