@@ -1,0 +1,31 @@
+# The two commands people need: `make play` and `make test`.
+# Both install what is missing (Debian packages), configure and build first.
+
+BUILD    := build
+JOBS     := $(shell nproc 2>/dev/null || echo 2)
+PACKAGES := cmake g++ make pkg-config liballegro4-dev libgtest-dev xvfb
+SUDO     := $(if $(filter 0,$(shell id -u)),,sudo)
+
+.PHONY: play test build deps
+
+play: build
+	@if [ -f data/tabuleiro.map ]; then cd data && exec ../$(BUILD)/tabuleiro2; \
+	else echo "No data folder yet: run $(BUILD)/tabuleiro2 in a folder holding tabuleiro.map and the six images."; fi
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure
+
+build: deps
+	cmake -S . -B $(BUILD)
+	cmake --build $(BUILD) -j $(JOBS)
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
+	fi
