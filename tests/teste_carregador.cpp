@@ -140,6 +140,10 @@ TEST_F(Carregador, ConstruirLeDaPastaDeTrabalho) {
     EXPECT_EQ(getpixel(monstro->imagem_movendo, 0, 0), makecol(40, 0, 0));
     EXPECT_EQ(getpixel(monstro->imagem_parado, 0, 0), makecol(80, 0, 0));
     EXPECT_EQ(mapa[3][0]->imagem_parado, mapa[4][0]->imagem_parado); // shared per kind
+    // The game keeps its images until it ends; the test gives them back.
+    for (BITMAP* b : {mapa[1][0]->imagem_parado, monstro->imagem_movendo, monstro->imagem_parado,
+                      mapa[3][0]->imagem_movendo, mapa[3][0]->imagem_parado})
+        destroy_bitmap(b);
 }
 
 } // namespace
