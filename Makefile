@@ -29,3 +29,24 @@ deps:
 	  $(SUDO) apt-get update && \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
+
+# Sanitizers, fuzzing, leak checks and benchmarks. `make test` also builds
+# a second tree with clang, AddressSanitizer and UndefinedBehaviorSanitizer,
+# and runs there the unit tests, the soak and the fuzzed loader (not the
+# tests that start the real game). `make bench` prints the frame figures.
+SANITIZADO := build-sanitizado
+PACKAGES   += clang libclang-rt-14-dev libbenchmark-dev valgrind xdotool
+
+.PHONY: sanitizado bench
+
+test: sanitizado
+
+sanitizado: deps
+	cmake -S . -B $(SANITIZADO) -DCMAKE_CXX_COMPILER=clang++ -DTABULEIRO2_SANITIZAR=ON
+	cmake --build $(SANITIZADO) -j $(JOBS)
+	cd $(SANITIZADO) && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -LE 'e2e|valgrind'
+
+bench: build
+	$(BUILD)/tests/bancada/bancada_quadro
+	tests/bancada/primeiro_quadro.sh $(BUILD)/tabuleiro2 $(BUILD)/tests/dados/fazer_bmp \
+	  $(BUILD)/tests/bancada/primeiro_quadro
