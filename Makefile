@@ -3,7 +3,7 @@
 
 BUILD    := build
 JOBS     := $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ make pkg-config liballegro4-dev libgtest-dev xvfb
+PACKAGES := cmake g++ make pkg-config liballegro4-dev libgtest-dev xvfb imagemagick
 SUDO     := $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: play test build deps

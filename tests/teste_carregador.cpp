@@ -77,6 +77,16 @@ TEST_P(CarregadorTabela, CelulasNoTabuleiro) {
 INSTANTIATE_TEST_SUITE_P(Casos, CarregadorTabela, ::testing::ValuesIn(casos),
                          [](const ::testing::TestParamInfo<Caso>& i) { return i.param.nome; });
 
+TEST_F(Carregador, ParaDeLerComOTabuleiroCheio) {
+    // However long the file, nothing after the 192nd cell is read.
+    std::string texto = repetir("0", 192) + repetir("1", 1 << 20);
+    FILE* f = fmemopen((void*)texto.data(), texto.size(), "r");
+    ler_tabuleiro(f, imagens);
+    EXPECT_EQ(ftell(f), 192);
+    fclose(f);
+    EXPECT_EQ(desenho_do_tabuleiro(), completar({}));
+}
+
 TEST_F(Carregador, CadaTipoRecebeSuasImagens) {
     ler("123");
     const Elemento* parede = mapa[0][0];
@@ -140,6 +150,76 @@ TEST_F(Carregador, ConstruirLeDaPastaDeTrabalho) {
     EXPECT_EQ(getpixel(monstro->imagem_movendo, 0, 0), makecol(40, 0, 0));
     EXPECT_EQ(getpixel(monstro->imagem_parado, 0, 0), makecol(80, 0, 0));
     EXPECT_EQ(mapa[3][0]->imagem_parado, mapa[4][0]->imagem_parado); // shared per kind
+}
+
+// One image file as it may be found beside the game: the first bytes of a
+// whole 50 x 40 BMP, or something else in its place.
+enum { TEXTO = -1, PASTA = -2, AUSENTE = -3 };
+const int TUDO = 1 << 30;
+
+struct CasoImagem {
+    const char* nome;
+    int bytes; // kept from the whole file, counted from its end when negative
+    int outra_coisa;
+    bool carrega;
+};
+
+void PrintTo(const CasoImagem& c, std::ostream* os) { *os << c.nome; }
+
+class Imagem : public ::testing::TestWithParam<CasoImagem> {};
+
+std::string bmp_inteiro() {
+    BITMAP* b = create_bitmap(50, 40);
+    clear_to_color(b, makecol(255, 0, 255));
+    EXPECT_EQ(save_bitmap("inteira.bmp", b, NULL), 0);
+    destroy_bitmap(b);
+    std::string conteudo;
+    FILE* f = fopen("inteira.bmp", "rb");
+    for (int ch; f != NULL && (ch = fgetc(f)) != EOF;) conteudo += (char)ch;
+    if (f != NULL) fclose(f);
+    return conteudo;
+}
+
+TEST_P(Imagem, SoCarregaUmBmpInteiro) {
+    PastaTemporaria pasta;
+    const CasoImagem& c = GetParam();
+    std::string inteira = bmp_inteiro();
+    if (c.outra_coisa == TEXTO) {
+        gravar("x.bmp", "this is a text file, not a picture\n");
+    } else if (c.outra_coisa == PASTA) {
+        ASSERT_EQ(system("mkdir x.bmp"), 0);
+    } else if (c.outra_coisa != AUSENTE) {
+        int n = c.bytes < 0 ? (int)inteira.size() + c.bytes : c.bytes;
+        gravar("x.bmp", inteira.substr(0, n)); // substr stops at the end
+    }
+    BITMAP* imagem = carregar_imagem("x.bmp");
+    EXPECT_EQ(imagem != NULL, c.carrega);
+    if (imagem != NULL) {
+        EXPECT_EQ(imagem->w, 50);
+        EXPECT_EQ(imagem->h, 40);
+        EXPECT_EQ(getpixel(imagem, 49, 39), makecol(255, 0, 255));
+        destroy_bitmap(imagem);
+    }
+}
+
+const CasoImagem imagens[] = {
+    {"inteira", TUDO, 0, true},
+    {"sem_o_ultimo_byte", -1, 0, false},
+    {"sem_metade_dos_pixels", -3000, 0, false},
+    {"so_o_cabecalho", 54, 0, false},
+    {"cabecalho_cortado", 20, 0, false},
+    {"vazia", 0, 0, false},
+    {"texto", 0, TEXTO, false},
+    {"pasta", 0, PASTA, false},
+    {"ausente", 0, AUSENTE, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Casos, Imagem, ::testing::ValuesIn(imagens),
+                         [](const ::testing::TestParamInfo<CasoImagem>& i) { return i.param.nome; });
+
+TEST(ImagemDeath, FaltandoEncerraComDoisENomeDoArquivo) {
+    EXPECT_EXIT(exigir_imagem(NULL, "avatar1.bmp"), ::testing::ExitedWithCode(2),
+                "^Imagem nao pode ser carregada: avatar1.bmp\n$");
 }
 
 } // namespace

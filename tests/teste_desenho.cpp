@@ -128,6 +128,21 @@ TEST_F(Desenho, FundoCobreQuadroAnterior) {
     EXPECT_EQ(diferencas(tela, chao), 0);
 }
 
+TEST_F(Desenho, FundoMenorQueAJanelaDeixaORestoPreto) {
+    destroy_bitmap(chao);
+    chao = create_bitmap(300, 200);
+    clear_to_color(chao, makecol(0, 120, 0));
+    clear_to_color(buffer, makecol(255, 255, 0)); // whatever the memory held
+    por(10, 8, AVATAR);
+    desenhar();
+    delete mapa[10][8];
+    mapa[10][8] = NULL;
+    desenhar();
+    clear_to_color(esperado, 0);
+    blit(chao, esperado, 0, 0, 0, 0, 300, 200);
+    EXPECT_EQ(diferencas(tela, esperado), 0);
+}
+
 TEST_F(Desenho, EscTerminaOQuadroEmCurso) {
     por(0, 0, AVATAR);
     passo = 0;
