@@ -22,8 +22,7 @@ static Elemento* criar_elemento(char c, BITMAP* const imagens[TOTAL_IMAGENS]) {
         return new Elemento(MONSTRO, imagens[IMAGEM_MONSTRO_MOVENDO],
                             imagens[IMAGEM_MONSTRO_PARADO]);
     case '3':
-        return new Elemento(AVATAR, imagens[IMAGEM_AVATAR_MOVENDO],
-                            imagens[IMAGEM_AVATAR_PARADO]);
+        return new Elemento(AVATAR, imagens[IMAGEM_AVATAR_MOVENDO], imagens[IMAGEM_AVATAR_PARADO]);
     default: return NULL;
     }
 }

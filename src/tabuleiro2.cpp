@@ -43,7 +43,8 @@ void inicializar() {
 void executar() {
     while (!sair) {
         for (int x = 0; x < LARGURA_TABULEIRO; x++)
-            for (int y = 0; y < ALTURA_TABULEIRO; y++) executar_elemento(x, y);
+            for (int y = 0; y < ALTURA_TABULEIRO; y++)
+                executar_elemento(x, y);
         desenhar();
         passo = 1 - passo;
         if (key[KEY_ESC]) sair = true;
