@@ -3,7 +3,7 @@
 
 BUILD    := build
 JOBS     := $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ make pkg-config liballegro4-dev libgtest-dev xvfb
+PACKAGES := cmake g++ make pkg-config liballegro4-dev libgtest-dev xvfb imagemagick
 SUDO     := $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: play test build deps
@@ -48,5 +48,4 @@ sanitizado: deps
 
 bench: build
 	$(BUILD)/tests/bancada/bancada_quadro
-	tests/bancada/primeiro_quadro.sh $(BUILD)/tabuleiro2 $(BUILD)/tests/dados/fazer_bmp \
-	  $(BUILD)/tests/bancada/primeiro_quadro
+	tests/bancada/primeiro_quadro.sh $(BUILD)/tabuleiro2 $(BUILD)/tests/bancada/primeiro_quadro

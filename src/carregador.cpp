@@ -6,6 +6,7 @@
 
 #include "tabuleiro.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 const char* const ARQUIVO_TABULEIRO = "tabuleiro.map";
@@ -21,8 +22,7 @@ static Elemento* criar_elemento(char c, BITMAP* const imagens[TOTAL_IMAGENS]) {
         return new Elemento(MONSTRO, imagens[IMAGEM_MONSTRO_MOVENDO],
                             imagens[IMAGEM_MONSTRO_PARADO]);
     case '3':
-        return new Elemento(AVATAR, imagens[IMAGEM_AVATAR_MOVENDO],
-                            imagens[IMAGEM_AVATAR_PARADO]);
+        return new Elemento(AVATAR, imagens[IMAGEM_AVATAR_MOVENDO], imagens[IMAGEM_AVATAR_PARADO]);
     default: return NULL;
     }
 }
@@ -39,15 +39,64 @@ void ler_tabuleiro(FILE* arquivo, BITMAP* const imagens[TOTAL_IMAGENS]) {
     }
 }
 
+static void avisar_sem_tabuleiro() {
+    printf("Arquivo nao pode ser aberto\n");
+    exit(SAIDA_SEM_TABULEIRO);
+}
+
 void construir() {
     FILE* arquivo = fopen(ARQUIVO_TABULEIRO, "r");
-    if (arquivo == NULL) {
-        printf("Arquivo nao pode ser aberto\n");
-        exit(1);
-    }
+    if (arquivo == NULL) avisar_sem_tabuleiro();
+    // A directory opens, but its first read fails: it is no board file.
+    int primeiro = fgetc(arquivo);
+    if (ferror(arquivo)) avisar_sem_tabuleiro();
+    ungetc(primeiro, arquivo);
     // Every element of a kind shares these; they last until the process ends.
     BITMAP* imagens[TOTAL_IMAGENS];
-    for (int i = 0; i < TOTAL_IMAGENS; i++) imagens[i] = load_bitmap(ARQUIVOS_IMAGENS[i], NULL);
+    for (int i = 0; i < TOTAL_IMAGENS; i++) {
+        imagens[i] = carregar_imagem(ARQUIVOS_IMAGENS[i]);
+        exigir_imagem(imagens[i], ARQUIVOS_IMAGENS[i]);
+    }
     ler_tabuleiro(arquivo, imagens);
     fclose(arquivo);
+}
+
+static uint32_t ler_32(const unsigned char* p) {
+    return p[0] | p[1] << 8 | p[2] << 16 | (uint32_t)p[3] << 24;
+}
+
+// Allegro loads a BMP cut short without a word, the missing pixels left as
+// whatever memory held. 1 when the file is as long as its header says.
+static int bmp_inteiro(const char* nome) {
+    FILE* f = fopen(nome, "rb");
+    if (f == NULL) return 0;
+    unsigned char cabecalho[34] = {0};
+    size_t lidos = fread(cabecalho, 1, sizeof cabecalho, f);
+    int erro = fseek(f, 0, SEEK_END);
+    long tamanho = ftell(f);
+    fclose(f);
+    if (lidos < 18 || erro != 0 || tamanho < 0) return 0;
+    uint64_t fim = ler_32(cabecalho + 2); // the file's size, as its header gives it
+    if (lidos == sizeof cabecalho && ler_32(cabecalho + 14) >= 40 && ler_32(cabecalho + 30) == 0) {
+        // Uncompressed: the pixel rows, each padded to 4 bytes, end the file.
+        int64_t largura = (int32_t)ler_32(cabecalho + 18);
+        int64_t altura = (int32_t)ler_32(cabecalho + 22);
+        int64_t bits = cabecalho[28] | cabecalho[29] << 8;
+        if (altura < 0) altura = -altura;
+        if (largura < 0 || largura > 65536 || altura > 65536 || bits > 32) return 0;
+        uint64_t linha = (largura * bits + 31) / 32 * 4;
+        uint64_t pixels = ler_32(cabecalho + 10) + linha * altura;
+        if (pixels > fim) fim = pixels;
+    }
+    return (uint64_t)tamanho >= fim;
+}
+
+BITMAP* carregar_imagem(const char* nome) {
+    return bmp_inteiro(nome) ? load_bitmap(nome, NULL) : NULL;
+}
+
+void exigir_imagem(BITMAP* imagem, const char* nome) {
+    if (imagem != NULL) return;
+    fprintf(stderr, "Imagem nao pode ser carregada: %s\n", nome);
+    exit(SAIDA_FALHA_INICIO);
 }

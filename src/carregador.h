@@ -19,10 +19,21 @@ enum {
 extern const char* const ARQUIVO_TABULEIRO;               // "tabuleiro.map"
 extern const char* const ARQUIVOS_IMAGENS[TOTAL_IMAGENS]; // indexed as above
 
+const int SAIDA_SEM_TABULEIRO = 1; // exit status: the board file cannot be opened
+const int SAIDA_FALHA_INICIO = 2;  // exit status: any other start-up failure
+
 // Opens the board file, loads the images and fills mapa. When the board
-// file cannot be opened it prints the message and ends the process with 1.
-// Called once, by the start-up.
+// file cannot be opened or read it prints the message and ends the process
+// with SAIDA_SEM_TABULEIRO. Called once, by the start-up.
 void construir();
+
+// Loads a whole BMP image; NULL when it is missing, unreadable, not a BMP
+// or cut short.
+BITMAP* carregar_imagem(const char* nome);
+
+// Ends the process with SAIDA_FALHA_INICIO, naming the file on standard
+// error, when its image did not load: nothing is ever drawn with a null image.
+void exigir_imagem(BITMAP* imagem, const char* nome);
 
 // Places one new element per cell character of arquivo, row by row, until
 // end of file, a read error or a full board. Called by construir.

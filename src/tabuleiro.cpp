@@ -8,8 +8,8 @@ int passo;
 int jogada;
 
 Elemento::Elemento(int tipo, BITMAP* imagem_movendo, BITMAP* imagem_parado)
-    : tipo(tipo), direcao(PARADO), ultima_jogada(0), movendo(false),
-      imagem_movendo(imagem_movendo), imagem_parado(imagem_parado) {}
+    : tipo(tipo), direcao(PARADO), ultima_jogada(0), movendo(false), imagem_movendo(imagem_movendo),
+      imagem_parado(imagem_parado) {}
 
 void deslocamento(int direcao, int* dx, int* dy) {
     static const int passos[5][2] = {{0, 0}, {1, 0}, {0, -1}, {-1, 0}, {0, 1}};

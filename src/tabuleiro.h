@@ -16,7 +16,7 @@ enum { PAREDE = 1, MONSTRO = 2, AVATAR = 3 };
 enum { PARADO = 0, DIREITA = 1, CIMA = 2, ESQUERDA = 3, BAIXO = 4 };
 
 class Elemento {
-public:
+  public:
     int tipo;
     int direcao;       // chosen at its last acting turn
     int ultima_jogada; // jogada when it was last stamped

@@ -5,28 +5,46 @@
 #include "carregador.h"
 #include "tabuleiro.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 BITMAP* buffer;
 BITMAP* chao;
 bool sair;
 
+// Ends the start-up when an Allegro call has failed, naming the call and
+// Allegro's own reason: nothing after it could work.
+static void exigir(int sucesso, const char* chamada) {
+    if (sucesso) return;
+    fprintf(stderr, "Falha em %s: %s\n", chamada,
+            allegro_error[0] != '\0' ? allegro_error : "motivo desconhecido");
+    exit(SAIDA_FALHA_INICIO);
+}
+
 void inicializar() {
-    allegro_init();
-    install_keyboard();
-    install_timer();
+    exigir(allegro_init() == 0, "allegro_init");
+    exigir(install_keyboard() == 0, "install_keyboard");
+    exigir(install_timer() == 0, "install_timer");
     set_color_depth(PROFUNDIDADE_COR);
-    set_gfx_mode(GFX_AUTODETECT_WINDOWED, LARGURA_JANELA, ALTURA_JANELA, 0, 0);
+    exigir(set_gfx_mode(GFX_AUTODETECT_WINDOWED, LARGURA_JANELA, ALTURA_JANELA, 0, 0) == 0,
+           "set_gfx_mode");
     buffer = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
-    chao = load_bitmap("chao.bmp", NULL);
+    exigir(buffer != NULL, "create_bitmap");
+    chao = carregar_imagem(ARQUIVO_CHAO);
     passo = 0;
     jogada = 0;
     sair = false;
     construir();
+    // Checked only now, so that a missing board file is reported as such
+    // even in a folder that lacks everything else too.
+    exigir_imagem(chao, ARQUIVO_CHAO);
 }
 
 void executar() {
     while (!sair) {
         for (int x = 0; x < LARGURA_TABULEIRO; x++)
-            for (int y = 0; y < ALTURA_TABULEIRO; y++) executar_elemento(x, y);
+            for (int y = 0; y < ALTURA_TABULEIRO; y++)
+                executar_elemento(x, y);
         desenhar();
         passo = 1 - passo;
         if (key[KEY_ESC]) sair = true;
@@ -60,6 +78,12 @@ static void desenhar_elemento(const Elemento* e, int x, int y) {
 
 void desenhar() {
     blit(chao, buffer, 0, 0, 0, 0, LARGURA_JANELA, ALTURA_JANELA);
+    // A background smaller than the window would leave last frame's sprites
+    // beside it: the part it does not cover is cleared to black.
+    if (chao->w < LARGURA_JANELA)
+        rectfill(buffer, chao->w, 0, LARGURA_JANELA - 1, ALTURA_JANELA - 1, 0);
+    if (chao->h < ALTURA_JANELA)
+        rectfill(buffer, 0, chao->h, LARGURA_JANELA - 1, ALTURA_JANELA - 1, 0);
     // Board order is also the stacking order: later cells are drawn on top.
     for (int x = 0; x < LARGURA_TABULEIRO; x++)
         for (int y = 0; y < ALTURA_TABULEIRO; y++)

@@ -30,7 +30,8 @@ BITMAP* criar_sprite(int r, int g, int b) {
 
 void rodar_quadro() {
     for (int x = 0; x < LARGURA_TABULEIRO; x++)
-        for (int y = 0; y < ALTURA_TABULEIRO; y++) executar_elemento(x, y);
+        for (int y = 0; y < ALTURA_TABULEIRO; y++)
+            executar_elemento(x, y);
     desenhar();
     passo = 1 - passo;
     jogada++;
@@ -55,11 +56,13 @@ void preparar() {
             mapa[x][y] = new Elemento(PAREDE + i, movendo[i], parado[i]);
         }
     key[KEY_LEFT] = 1;
-    for (int i = 0; i < 10; i++) rodar_quadro();
+    for (int i = 0; i < 10; i++)
+        rodar_quadro();
 }
 
 void quadro(benchmark::State& estado) {
-    for (auto _ : estado) rodar_quadro();
+    for (auto _ : estado)
+        rodar_quadro();
 }
 
 // The same Allegro calls alone, with the images, places and angles the
@@ -80,14 +83,15 @@ void piso(benchmark::State& estado) {
     for (auto _ : estado) {
         blit(chao, buffer, 0, 0, 0, 0, LARGURA_JANELA, ALTURA_JANELA);
         for (int i = 0; i < n; i++)
-            rotate_sprite(buffer, sprites[i].imagem, sprites[i].px, sprites[i].py, sprites[i].angulo);
+            rotate_sprite(buffer, sprites[i].imagem, sprites[i].px, sprites[i].py,
+                          sprites[i].angulo);
         blit(buffer, screen, 0, 0, 0, 0, LARGURA_JANELA, ALTURA_JANELA);
     }
 }
 
 // The console report, keeping each repetition's CPU time per benchmark.
 class Relator : public benchmark::ConsoleReporter {
-public:
+  public:
     std::map<std::string, std::vector<double>> tempos;
 
     void ReportRuns(const std::vector<Run>& runs) override {

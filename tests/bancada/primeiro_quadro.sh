@@ -1,22 +1,23 @@
 #!/bin/bash
 # Time from start to the first frame of the real game, on a private Xvfb
 # with the test board and images: a few runs, each printed, then the median.
-# Usage: primeiro_quadro.sh JOGO FAZER_BMP PRIMEIRO_QUADRO [RUNS]
+# Usage: primeiro_quadro.sh JOGO PRIMEIRO_QUADRO [RUNS]
 set -u
 JOGO=$(realpath "$1")
-FAZER_BMP=$(realpath "$2")
-PRIMEIRO_QUADRO=$(realpath "$3")
+PRIMEIRO_QUADRO=$(realpath "$2")
 AQUI=$(cd "$(dirname "$0")" && pwd)
 . "$AQUI/../e2e/comum.sh"
-. "$AQUI/../dados/preparar.sh"
 iniciar_xvfb
 PASTA=$(mktemp -d)
-preparar_dados "$PASTA" "$FAZER_BMP" || falhar "could not write the board and the images"
 cd "$PASTA" || falhar "no temporary folder"
-# Cell (7, 9) is empty on the test board; nothing moves before frame 2.
+fazer_imagens "$PASTA"
+printf '%s\n' 1111111111111111 1300000000000001 1000200000000201 1000000000000001 \
+    1020000110000201 1111111111111111 >tabuleiro.map
+# Cell (7, 3), at pixel (375, 175), is empty, and nothing moves before frame
+# 2; comum.sh paints the background #306030.
 tempos=()
-for _ in $(seq "${4:-7}"); do
-    t=$("$PRIMEIRO_QUADRO" "$JOGO" 375 475 "${COR_CHAO[@]}") || falhar "no first frame"
+for _ in $(seq "${3:-7}"); do
+    t=$("$PRIMEIRO_QUADRO" "$JOGO" 375 175 48 96 48) || falhar "no first frame"
     echo "start to first frame: $t ms"
     tempos+=("$t")
 done

@@ -28,3 +28,13 @@ parar_xvfb() {
     [ -n "${PASTA:-}" ] && rm -rf "$PASTA"
     return 0
 }
+
+# Writes plain but valid images for every file the game loads into folder $1.
+fazer_imagens() {
+    convert -size 800x600 xc:'#306030' "BMP3:$1/chao.bmp" || falhar "convert"
+    local nome
+    for nome in parede monstro0 monstro1 avatar0 avatar1; do
+        convert -size 50x50 xc:'#ff00ff' -fill '#c08040' -draw 'rectangle 10,10 39,39' \
+            "BMP3:$1/$nome.bmp" || falhar "convert"
+    done
+}

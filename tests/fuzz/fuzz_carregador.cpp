@@ -51,7 +51,8 @@ void conferir_celula(int x, int y, char esperado) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     verificar(install_allegro(SYSTEM_NONE, &errno, atexit) == 0, "Allegro");
-    for (BITMAP*& i : imagens) i = create_bitmap_ex(8, 1, 1);
+    for (BITMAP*& i : imagens)
+        i = create_bitmap_ex(8, 1, 1);
     return 0;
 }
 

@@ -2,7 +2,7 @@
 // with the arrows changing every few frames, checking after every frame
 // that no element was lost, doubled or changed kind, that walls stay put
 // and that nothing moves faster than one cell per two frames.
-#include "ajuda_allegro.h"
+#include "ajuda.h"
 #include "tabuleiro.h"
 #include "tabuleiro2.h"
 
@@ -20,7 +20,9 @@ struct Lugar {
     int x, y;
 };
 
-int distancia(Lugar a, Lugar b) { return abs(a.x - b.x) + abs(a.y - b.y); }
+int distancia(Lugar a, Lugar b) {
+    return abs(a.x - b.x) + abs(a.y - b.y);
+}
 
 // About seven cells in ten taken: walls, monsters and avatars.
 void sortear_tabuleiro() {
@@ -37,12 +39,20 @@ void segurar_setas_ao_acaso() {
     key[KEY_RIGHT] = rand() % 4 == 0;
 }
 
+// A solid sprite with a see-through corner, as the game's images have.
+BITMAP* criar_sprite(int r, int g, int b) {
+    BITMAP* s = create_bitmap(TAMANHO_CELULA, TAMANHO_CELULA);
+    clear_to_color(s, makecol(r, g, b));
+    triangle(s, 0, 0, MEIA_CELULA, 0, 0, MEIA_CELULA, bitmap_mask_color(s));
+    return s;
+}
+
 class Resistencia : public ::testing::Test {
-protected:
+  protected:
     BITMAP* movendo = criar_sprite(200, 0, 0);
     BITMAP* parado = criar_sprite(0, 0, 200);
     BITMAP* tela = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
-    std::map<const Elemento*, Lugar> lugares; // where each element was last frame
+    std::map<const Elemento*, Lugar> lugares;    // where each element was last frame
     std::map<const Elemento*, Lugar> anteriores; // and the frame before
 
     void SetUp() override {
@@ -64,13 +74,15 @@ protected:
     void TearDown() override {
         limpar_tabuleiro();
         screen = NULL;
-        for (BITMAP* b : {movendo, parado, tela, buffer, chao}) destroy_bitmap(b);
+        for (BITMAP* b : {movendo, parado, tela, buffer, chao})
+            destroy_bitmap(b);
     }
 
     // One frame as the game loop runs it, without the pause.
     void rodar_quadro() {
         for (int x = 0; x < LARGURA_TABULEIRO; x++)
-            for (int y = 0; y < ALTURA_TABULEIRO; y++) executar_elemento(x, y);
+            for (int y = 0; y < ALTURA_TABULEIRO; y++)
+                executar_elemento(x, y);
         desenhar();
         passo = 1 - passo;
         jogada++;
@@ -106,7 +118,8 @@ protected:
 
 TEST_F(Resistencia, VinteMilQuadros) {
     std::map<int, int> tipos_no_inicio;
-    for (const auto& [e, lugar] : lugares) tipos_no_inicio[e->tipo]++;
+    for (const auto& [e, lugar] : lugares)
+        tipos_no_inicio[e->tipo]++;
     ASSERT_GT(tipos_no_inicio[AVATAR], 0);
     int movimentos = 0;
     for (int q = 0; q < QUADROS; q++) {
@@ -116,7 +129,8 @@ TEST_F(Resistencia, VinteMilQuadros) {
         ASSERT_NO_FATAL_FAILURE(conferir(agiu, &movimentos)) << "frame " << q;
     }
     std::map<int, int> tipos_no_fim;
-    for (const auto& [e, lugar] : lugares) tipos_no_fim[e->tipo]++;
+    for (const auto& [e, lugar] : lugares)
+        tipos_no_fim[e->tipo]++;
     EXPECT_EQ(tipos_no_fim, tipos_no_inicio);
     EXPECT_GT(movimentos, QUADROS / 2) << "the board hardly moved";
 }

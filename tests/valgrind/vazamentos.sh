@@ -2,16 +2,17 @@
 # The real game under valgrind's memcheck: a short run on a real board with
 # real images, ended by a real Esc, must end with status 0, no memory error
 # and no definitely lost block but the element images (jogo.supp).
-# Usage: vazamentos.sh JOGO FAZER_BMP
+# Usage: vazamentos.sh JOGO
 set -u
 JOGO=$1
 AQUI=$(cd "$(dirname "$0")" && pwd)
 . "$AQUI/../e2e/comum.sh"
-. "$AQUI/../dados/preparar.sh"
 iniciar_xvfb
 PASTA=$(mktemp -d)
-preparar_dados "$PASTA" "$2" || falhar "could not write the board and the images"
 cd "$PASTA" || falhar "no temporary folder"
+fazer_imagens "$PASTA"
+printf '%s\n' 1111111111111111 1300000000000001 1000200000000201 1000000110000001 \
+    1020000000000001 1111111111111111 >tabuleiro.map
 
 valgrind --leak-check=full --show-leak-kinds=definite --errors-for-leak-kinds=definite \
     --error-exitcode=99 --suppressions="$AQUI/jogo.supp" --log-file=valgrind.log "$JOGO" &

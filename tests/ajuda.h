@@ -1,0 +1,59 @@
+// Test helpers: Allegro without a window, boards written as text, frames
+// run as the game loop runs them but without the pause.
+#ifndef AJUDA_H
+#define AJUDA_H
+
+#include "tabuleiro.h"
+
+#include <string>
+#include <vector>
+
+// Rows of the board: '1' wall, '2' monster, '3' avatar, anything else empty.
+typedef std::vector<std::string> Desenho;
+
+inline void montar_tabuleiro(const Desenho& d, BITMAP* movendo = NULL, BITMAP* parado = NULL) {
+    for (int y = 0; y < (int)d.size() && y < ALTURA_TABULEIRO; y++)
+        for (int x = 0; x < (int)d[y].size() && x < LARGURA_TABULEIRO; x++)
+            if (d[y][x] >= '1' && d[y][x] <= '3')
+                mapa[x][y] = new Elemento(d[y][x] - '0', movendo, parado);
+}
+
+// A drawing padded with '.' to the full 16 x 12.
+inline Desenho completar(Desenho d) {
+    d.resize(ALTURA_TABULEIRO);
+    for (std::string& linha : d)
+        linha.resize(LARGURA_TABULEIRO, '.');
+    return d;
+}
+
+inline Desenho tabuleiro() {
+    Desenho d = completar({});
+    for (int x = 0; x < LARGURA_TABULEIRO; x++)
+        for (int y = 0; y < ALTURA_TABULEIRO; y++)
+            if (mapa[x][y] != NULL) d[y][x] = (char)('0' + mapa[x][y]->tipo);
+    return d;
+}
+
+inline void rodar_quadros(int quantos) {
+    for (int i = 0; i < quantos; i++) {
+        for (int x = 0; x < LARGURA_TABULEIRO; x++)
+            for (int y = 0; y < ALTURA_TABULEIRO; y++)
+                executar_elemento(x, y);
+        passo = 1 - passo;
+        jogada++;
+    }
+}
+
+// Deletes every element, goes back to frame 0 and releases every key.
+inline void limpar_tabuleiro() {
+    for (auto& coluna : mapa)
+        for (Elemento*& e : coluna) {
+            delete e;
+            e = NULL;
+        }
+    passo = jogada = 0;
+    for (int k : {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_ESC})
+        key[k] = 0;
+}
+
+#endif
