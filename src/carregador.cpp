@@ -65,34 +65,43 @@ static uint32_t ler_32(const unsigned char* p) {
     return p[0] | p[1] << 8 | p[2] << 16 | (uint32_t)p[3] << 24;
 }
 
-// Allegro loads a BMP cut short without a word, the missing pixels left as
-// whatever memory held. 1 when the file is as long as its header says.
-static int bmp_inteiro(const char* nome) {
+static uint32_t ler_16(const unsigned char* p) { return p[0] | p[1] << 8; }
+
+// Allegro takes a BMP on trust: one cut short loads with the missing pixels
+// left as whatever memory held, and absurd sizes overflow its arithmetic.
+// 1 for an uncompressed BMP of sane size that is as long as its header says.
+static int bmp_seguro(const char* nome) {
     FILE* f = fopen(nome, "rb");
     if (f == NULL) return 0;
-    unsigned char cabecalho[34] = {0};
-    size_t lidos = fread(cabecalho, 1, sizeof cabecalho, f);
+    unsigned char c[34] = {0};
+    size_t lidos = fread(c, 1, sizeof c, f);
     int erro = fseek(f, 0, SEEK_END);
     long tamanho = ftell(f);
     fclose(f);
-    if (lidos < 18 || erro != 0 || tamanho < 0) return 0;
-    uint64_t fim = ler_32(cabecalho + 2); // the file's size, as its header gives it
-    if (lidos == sizeof cabecalho && ler_32(cabecalho + 14) >= 40 && ler_32(cabecalho + 30) == 0) {
-        // Uncompressed: the pixel rows, each padded to 4 bytes, end the file.
-        int64_t largura = (int32_t)ler_32(cabecalho + 18);
-        int64_t altura = (int32_t)ler_32(cabecalho + 22);
-        int64_t bits = cabecalho[28] | cabecalho[29] << 8;
-        if (altura < 0) altura = -altura;
-        if (largura < 0 || largura > 65536 || altura > 65536 || bits > 32) return 0;
-        uint64_t linha = (largura * bits + 31) / 32 * 4;
-        uint64_t pixels = ler_32(cabecalho + 10) + linha * altura;
-        if (pixels > fim) fim = pixels;
+    if (lidos < 26 || erro != 0 || tamanho < 0 || c[0] != 'B' || c[1] != 'M') return 0;
+    int64_t largura, altura, bits, compressao = 0;
+    if (ler_32(c + 14) == 12) { // the old OS/2 header
+        largura = ler_16(c + 18);
+        altura = ler_16(c + 20);
+        bits = ler_16(c + 24);
+    } else if (ler_32(c + 14) == 40 && lidos == sizeof c) {
+        largura = (int32_t)ler_32(c + 18);
+        altura = (int32_t)ler_32(c + 22);
+        bits = ler_16(c + 28);
+        compressao = ler_32(c + 30);
+    } else {
+        return 0;
     }
-    return (uint64_t)tamanho >= fim;
+    // Plain rows or rows with colour masks; the game needs no other kind.
+    if (compressao != 0 && compressao != 3) return 0;
+    if (largura < 1 || largura > 4096 || altura < 1 || altura > 4096) return 0;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return 0;
+    int64_t linha = (largura * bits + 31) / 32 * 4; // rows are padded to 4 bytes
+    return tamanho >= (int64_t)ler_32(c + 10) + linha * altura;
 }
 
 BITMAP* carregar_imagem(const char* nome) {
-    return bmp_inteiro(nome) ? load_bitmap(nome, NULL) : NULL;
+    return bmp_seguro(nome) ? load_bitmap(nome, NULL) : NULL;
 }
 
 void exigir_imagem(BITMAP* imagem, const char* nome) {

@@ -27,8 +27,8 @@ const int SAIDA_FALHA_INICIO = 2;  // exit status: any other start-up failure
 // with SAIDA_SEM_TABULEIRO. Called once, by the start-up.
 void construir();
 
-// Loads a whole BMP image; NULL when it is missing, unreadable, not a BMP
-// or cut short.
+// Loads a whole BMP image; NULL when it is missing, unreadable, not an
+// uncompressed BMP of at most 4096 x 4096, or cut short.
 BITMAP* carregar_imagem(const char* nome);
 
 // Ends the process with SAIDA_FALHA_INICIO, naming the file on standard

@@ -148,6 +148,13 @@ TEST_F(NaPasta, SoCarregaImagemBmpInteira) {
         gravar("cortada.bmp", bytes.substr(0, tamanho));
         EXPECT_EQ(carregar_imagem("cortada.bmp"), nullptr) << tamanho << " bytes";
     }
+    // Far too wide, far too tall, 7 bits a pixel, run-length compressed.
+    for (auto [byte, valor] : {std::pair{21, 8}, {25, 8}, {28, 7}, {30, 1}}) {
+        std::string estranha = bytes;
+        estranha[byte] = (char)valor;
+        gravar("estranha.bmp", estranha);
+        EXPECT_EQ(carregar_imagem("estranha.bmp"), nullptr) << "byte " << byte;
+    }
     gravar("texto.bmp", "not a picture\n");
     ASSERT_EQ(mkdir("pasta.bmp", 0700), 0);
     for (const char* nome : {"texto.bmp", "pasta.bmp", "ausente.bmp"})
