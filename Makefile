@@ -47,5 +47,5 @@ sanitizado: deps
 	cd $(SANITIZADO) && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -LE 'e2e|valgrind'
 
 bench: build
-	$(BUILD)/tests/bancada/bancada_quadro
-	tests/bancada/primeiro_quadro.sh $(BUILD)/tabuleiro2 $(BUILD)/tests/bancada/primeiro_quadro
+	$(BUILD)/bench/bancada_quadro
+	bench/primeiro_quadro.sh $(BUILD)/tabuleiro2 $(BUILD)/bench/primeiro_quadro

@@ -14,6 +14,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) abort();
     set_color_depth(16);
     snprintf(arquivo, sizeof arquivo, "/tmp/fuzz_imagem-%d.bmp", (int)getpid());
+    atexit([] { unlink(arquivo); });
     return 0;
 }
 

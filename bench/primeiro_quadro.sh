@@ -6,7 +6,7 @@ set -u
 JOGO=$(realpath "$1")
 PRIMEIRO_QUADRO=$(realpath "$2")
 AQUI=$(cd "$(dirname "$0")" && pwd)
-. "$AQUI/../e2e/comum.sh"
+. "$AQUI/../tests/e2e/comum.sh"
 iniciar_xvfb
 PASTA=$(mktemp -d)
 cd "$PASTA" || falhar "no temporary folder"
