@@ -3,8 +3,7 @@
 // the floor that the same Allegro calls cost alone in the same run: one
 // background copy, 192 sprites turned at the board's angles, one full copy.
 // Prints both, then the ratio of their medians; it should be 1.2 or less.
-#include "tabuleiro.h"
-#include "tabuleiro2.h"
+#include "ajuda.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,23 +18,6 @@
 namespace {
 
 const int CELULAS = LARGURA_TABULEIRO * ALTURA_TABULEIRO;
-
-// A 50 x 50 sprite with a see-through corner, as the game's images have.
-BITMAP* criar_sprite(int r, int g, int b) {
-    BITMAP* s = create_bitmap(TAMANHO_CELULA, TAMANHO_CELULA);
-    clear_to_color(s, makecol(r, g, b));
-    triangle(s, 0, 0, MEIA_CELULA, 0, 0, MEIA_CELULA, bitmap_mask_color(s));
-    return s;
-}
-
-void rodar_quadro() {
-    for (int x = 0; x < LARGURA_TABULEIRO; x++)
-        for (int y = 0; y < ALTURA_TABULEIRO; y++)
-            executar_elemento(x, y);
-    desenhar();
-    passo = 1 - passo;
-    jogada++;
-}
 
 // Allegro without a window, screen pointed at a memory bitmap, a full board
 // of random kinds, the left arrow held, and a few frames run.
@@ -56,13 +38,11 @@ void preparar() {
             mapa[x][y] = new Elemento(PAREDE + i, movendo[i], parado[i]);
         }
     key[KEY_LEFT] = 1;
-    for (int i = 0; i < 10; i++)
-        rodar_quadro();
+    rodar_quadros(10, true);
 }
 
 void quadro(benchmark::State& estado) {
-    for (auto _ : estado)
-        rodar_quadro();
+    for (auto _ : estado) rodar_quadros(1, true);
 }
 
 // The same Allegro calls alone, with the images, places and angles the

@@ -1,9 +1,10 @@
-// Test helpers: Allegro without a window, boards written as text, frames
+// Helpers for the tests and the benchmark: Allegro without a window, boards written as text, frames
 // run as the game loop runs them but without the pause.
 #ifndef AJUDA_H
 #define AJUDA_H
 
 #include "tabuleiro.h"
+#include "tabuleiro2.h"
 
 #include <string>
 #include <vector>
@@ -34,14 +35,25 @@ inline Desenho tabuleiro() {
     return d;
 }
 
-inline void rodar_quadros(int quantos) {
+inline void rodar_quadros(int quantos, bool desenhando = false) {
     for (int i = 0; i < quantos; i++) {
         for (int x = 0; x < LARGURA_TABULEIRO; x++)
             for (int y = 0; y < ALTURA_TABULEIRO; y++)
                 executar_elemento(x, y);
+        if (desenhando) desenhar();
         passo = 1 - passo;
         jogada++;
     }
+}
+
+// A solid 50 x 50 sprite with a white top-left corner, so a turn shows,
+// and a see-through bottom-right corner, as the game's images have.
+inline BITMAP* criar_sprite(int r, int g, int b) {
+    BITMAP* s = create_bitmap(TAMANHO_CELULA, TAMANHO_CELULA);
+    clear_to_color(s, makecol(r, g, b));
+    rectfill(s, 0, 0, 9, 9, makecol(255, 255, 255));
+    triangle(s, 49, 49, 49, 25, 25, 49, bitmap_mask_color(s));
+    return s;
 }
 
 // Deletes every element, goes back to frame 0 and releases every key.

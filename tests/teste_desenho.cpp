@@ -14,17 +14,10 @@ struct Sprite {
 };
 
 struct Desenho_ : ::testing::Test {
-    BITMAP* movendo = sprite(200, 0, 0);
-    BITMAP* parado = sprite(0, 0, 200);
+    BITMAP* movendo = criar_sprite(200, 0, 0);
+    BITMAP* parado = criar_sprite(0, 0, 200);
     BITMAP* esperado = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
 
-    // A solid sprite with a white top-left corner, so a turn shows.
-    static BITMAP* sprite(int r, int g, int b) {
-        BITMAP* s = create_bitmap(TAMANHO_CELULA, TAMANHO_CELULA);
-        clear_to_color(s, makecol(r, g, b));
-        rectfill(s, 0, 0, 9, 9, makecol(255, 255, 255));
-        return s;
-    }
     void SetUp() override {
         screen = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
         buffer = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);

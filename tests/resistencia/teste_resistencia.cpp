@@ -3,8 +3,6 @@
 // that no element was lost, doubled or changed kind, that walls stay put
 // and that nothing moves faster than one cell per two frames.
 #include "ajuda.h"
-#include "tabuleiro.h"
-#include "tabuleiro2.h"
 
 #include <gtest/gtest.h>
 
@@ -39,14 +37,6 @@ void segurar_setas_ao_acaso() {
     key[KEY_RIGHT] = rand() % 4 == 0;
 }
 
-// A solid sprite with a see-through corner, as the game's images have.
-BITMAP* criar_sprite(int r, int g, int b) {
-    BITMAP* s = create_bitmap(TAMANHO_CELULA, TAMANHO_CELULA);
-    clear_to_color(s, makecol(r, g, b));
-    triangle(s, 0, 0, MEIA_CELULA, 0, 0, MEIA_CELULA, bitmap_mask_color(s));
-    return s;
-}
-
 class Resistencia : public ::testing::Test {
   protected:
     BITMAP* movendo = criar_sprite(200, 0, 0);
@@ -76,16 +66,6 @@ class Resistencia : public ::testing::Test {
         screen = NULL;
         for (BITMAP* b : {movendo, parado, tela, buffer, chao})
             destroy_bitmap(b);
-    }
-
-    // One frame as the game loop runs it, without the pause.
-    void rodar_quadro() {
-        for (int x = 0; x < LARGURA_TABULEIRO; x++)
-            for (int y = 0; y < ALTURA_TABULEIRO; y++)
-                executar_elemento(x, y);
-        desenhar();
-        passo = 1 - passo;
-        jogada++;
     }
 
     // Checks the board after a frame that acted or not; counts the moves.
@@ -125,7 +105,7 @@ TEST_F(Resistencia, VinteMilQuadros) {
     for (int q = 0; q < QUADROS; q++) {
         if (q % 6 == 0) segurar_setas_ao_acaso();
         bool agiu = passo == 0;
-        rodar_quadro();
+        rodar_quadros(1, true);
         ASSERT_NO_FATAL_FAILURE(conferir(agiu, &movimentos)) << "frame " << q;
     }
     std::map<int, int> tipos_no_fim;
