@@ -3,14 +3,16 @@
 
 BUILD    := build
 JOBS     := $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ make pkg-config liballegro4-dev libgtest-dev xvfb
+PACKAGES := cmake g++ make pkg-config liballegro4-dev libgtest-dev xvfb \
+            xdotool x11-apps imagemagick dpkg-dev file
 SUDO     := $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: play test build deps
 
+# The game in build/data, where the build puts the images and the boards;
+# `make play BOARD=data/boards/campo.map` plays another board.
 play: build
-	@if [ -f data/tabuleiro.map ]; then cd data && exec ../$(BUILD)/tabuleiro2; \
-	else echo "No data folder yet: run $(BUILD)/tabuleiro2 in a folder holding tabuleiro.map and the six images."; fi
+	$(BUILD)/jogar $(BOARD)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure
