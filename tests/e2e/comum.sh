@@ -57,7 +57,8 @@ esperar_janela() {
     local prazo=$(($(agora_ms) + 20000))
     JANELA=""
     while [ -z "$JANELA" ] && [ "$(agora_ms)" -lt "$prazo" ]; do
-        kill -0 "$JOGO_PID" 2>/dev/null || falhar "the game ended before its window showed"
+        kill -0 "$JOGO_PID" 2>/dev/null ||
+            falhar "the game ended before its window showed$(kill -0 "$XVFB_PID" 2>/dev/null || echo ': Xvfb is gone')"
         JANELA=$(xdotool search --onlyvisible --name '^tabuleiro2$' 2>/dev/null | head -n1)
         [ -n "$JANELA" ] || sleep 0.1
     done
