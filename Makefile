@@ -3,14 +3,16 @@
 
 BUILD    := build
 JOBS     := $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ make pkg-config liballegro4-dev libgtest-dev xvfb imagemagick
+PACKAGES := cmake g++ make pkg-config liballegro4-dev libgtest-dev xvfb \
+            xdotool x11-apps imagemagick dpkg-dev file
 SUDO     := $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: play test build deps
 
+# The game in build/data, where the build puts the images and the boards;
+# `make play BOARD=data/boards/campo.map` plays another board.
 play: build
-	@if [ -f data/tabuleiro.map ]; then cd data && exec ../$(BUILD)/tabuleiro2; \
-	else echo "No data folder yet: run $(BUILD)/tabuleiro2 in a folder holding tabuleiro.map and the six images."; fi
+	$(BUILD)/jogar $(BOARD)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure
@@ -35,7 +37,7 @@ deps:
 # and runs there the unit tests, the soak and the fuzzed loader (not the
 # tests that start the real game). `make bench` prints the frame figures.
 SANITIZADO := build-sanitizado
-PACKAGES   += clang libclang-rt-14-dev libbenchmark-dev valgrind xdotool
+PACKAGES   += clang libclang-rt-14-dev libbenchmark-dev valgrind
 
 .PHONY: sanitizado bench
 
