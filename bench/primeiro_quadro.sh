@@ -8,11 +8,8 @@ PRIMEIRO_QUADRO=$(realpath "$2")
 AQUI=$(cd "$(dirname "$0")" && pwd)
 . "$AQUI/../tests/e2e/comum.sh"
 iniciar_xvfb
-PASTA=$(mktemp -d)
-cd "$PASTA" || falhar "no temporary folder"
-fazer_imagens "$PASTA"
-printf '%s\n' 1111111111111111 1300000000000001 1000200000000201 1000000000000001 \
-    1020000110000201 1111111111111111 >tabuleiro.map
+preparar_pasta - "$(printf '%s\n' 1111111111111111 1300000000000001 1000200000000201 1000000000000001 \
+    1020000110000201 1111111111111111)"
 # Cell (7, 3), at pixel (375, 175), is empty, and nothing moves before frame
 # 2; comum.sh paints the background #306030.
 tempos=()

@@ -8,7 +8,6 @@ JOGO=$1
 iniciar_xvfb
 # From (1, 10) right to the wall after (5, 10).
 preparar_pasta "$2" "$(printf '%.0s0000000000000000' {1..10})1300001"
-cd "$PASTA" || falhar "no temporary folder"
 iniciar_jogo "$JOGO"
 
 # Centre of a square cell, and of a sprite half-way out of it.

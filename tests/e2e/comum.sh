@@ -47,11 +47,13 @@ PELE_MONSTRO='#40b038'
 
 agora_ms() { date +%s%3N; }
 
-# Makes PASTA, a temporary folder with the images from $1 and, when $2 is
-# given, that text as the board.
+# Makes PASTA, a temporary folder, and goes there, with the images from
+# folder $1 (plain ones drawn here when $1 is "-") and, when $2 is given,
+# that text as the board.
 preparar_pasta() {
     PASTA=$(mktemp -d)
-    cp "$1"/*.bmp "$PASTA"/ || falhar "no images in $1"
+    cd "$PASTA" || falhar "no temporary folder"
+    if [ "$1" = - ]; then fazer_imagens "$PASTA"; else cp "$1"/*.bmp "$PASTA"/ || falhar "no images in $1"; fi
     [ $# -lt 2 ] || printf '%s\n' "$2" >"$PASTA/tabuleiro.map"
 }
 

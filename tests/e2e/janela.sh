@@ -7,7 +7,6 @@ JOGO=$1
 . "$(dirname "$0")/comum.sh"
 iniciar_xvfb
 preparar_pasta "$2"
-cd "$PASTA" || falhar "no temporary folder"
 cp "$2/tabuleiro.map" . || falhar "no sample board in $2"
 
 # The board's cell characters, one "x y c" a line.

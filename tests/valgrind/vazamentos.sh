@@ -8,11 +8,8 @@ JOGO=$1
 AQUI=$(cd "$(dirname "$0")" && pwd)
 . "$AQUI/../e2e/comum.sh"
 iniciar_xvfb
-PASTA=$(mktemp -d)
-cd "$PASTA" || falhar "no temporary folder"
-fazer_imagens "$PASTA"
-printf '%s\n' 1111111111111111 1300000000000001 1000200000000201 1000000110000001 \
-    1020000000000001 1111111111111111 >tabuleiro.map
+preparar_pasta - "$(printf '%s\n' 1111111111111111 1300000000000001 1000200000000201 1000000110000001 \
+    1020000000000001 1111111111111111)"
 
 valgrind --leak-check=full --show-leak-kinds=definite --errors-for-leak-kinds=definite \
     --error-exitcode=99 --suppressions="$AQUI/jogo.supp" --log-file=valgrind.log "$JOGO" &
