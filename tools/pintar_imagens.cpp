@@ -209,6 +209,9 @@ int main(int argc, char** argv) {
     std::string pasta = argv[1];
     int ok = gravar(chao, pasta, "chao.bmp") && gravar(icone, pasta, "tabuleiro2.xpm");
     for (int i = 0; i < TOTAL_IMAGENS && ok; i++) ok = gravar(sprite[i], pasta, ARQUIVOS_IMAGENS[i]);
+    for (BITMAP* b : sprite) destroy_bitmap(b);
+    destroy_bitmap(icone);
+    destroy_bitmap(chao);
     return ok ? 0 : 1;
 }
 END_OF_MAIN()
