@@ -40,54 +40,25 @@ void inicializar() {
     exigir_imagem(chao, ARQUIVO_CHAO);
 }
 
+void executar_quadro(void (*pausar)(unsigned int)) {
+    for (int x = 0; x < LARGURA_TABULEIRO; x++)
+        for (int y = 0; y < ALTURA_TABULEIRO; y++)
+            executar_elemento(x, y);
+    desenhar();
+    passo = 1 - passo;
+    if (key[KEY_ESC]) sair = true;
+    clear_keybuf(); // the game reads held keys only, never the queue
+    pausar(PAUSA_QUADRO);
+    jogada++;
+}
+
 void executar() {
-    while (!sair) {
-        for (int x = 0; x < LARGURA_TABULEIRO; x++)
-            for (int y = 0; y < ALTURA_TABULEIRO; y++)
-                executar_elemento(x, y);
-        desenhar();
-        passo = 1 - passo;
-        if (key[KEY_ESC]) sair = true;
-        clear_keybuf(); // the game reads held keys only, never the queue
-        rest(PAUSA_QUADRO);
-        jogada++;
-    }
-}
-
-int rotacionar_objeto(int direcao) {
-    switch (direcao) {
-    case DIREITA: return -32;
-    case CIMA: return 128;
-    case ESQUERDA: return 32;
-    default: return 0;
-    }
-}
-
-// A moving element is drawn half a cell back towards where it came from.
-static void desenhar_elemento(const Elemento* e, int x, int y) {
-    int px = x * TAMANHO_CELULA, py = y * TAMANHO_CELULA;
-    if (e->movendo) {
-        int dx, dy;
-        deslocamento(e->direcao, &dx, &dy);
-        px -= dx * MEIA_CELULA;
-        py -= dy * MEIA_CELULA;
-    }
-    BITMAP* imagem = e->movendo ? e->imagem_movendo : e->imagem_parado;
-    rotate_sprite(buffer, imagem, px, py, itofix(rotacionar_objeto(e->direcao)));
+    while (!sair)
+        executar_quadro(rest);
 }
 
 void desenhar() {
-    blit(chao, buffer, 0, 0, 0, 0, LARGURA_JANELA, ALTURA_JANELA);
-    // A background smaller than the window would leave last frame's sprites
-    // beside it: the part it does not cover is cleared to black.
-    if (chao->w < LARGURA_JANELA)
-        rectfill(buffer, chao->w, 0, LARGURA_JANELA - 1, ALTURA_JANELA - 1, 0);
-    if (chao->h < ALTURA_JANELA)
-        rectfill(buffer, 0, chao->h, LARGURA_JANELA - 1, ALTURA_JANELA - 1, 0);
-    // Board order is also the stacking order: later cells are drawn on top.
-    for (int x = 0; x < LARGURA_TABULEIRO; x++)
-        for (int y = 0; y < ALTURA_TABULEIRO; y++)
-            if (mapa[x][y] != NULL) desenhar_elemento(mapa[x][y], x, y);
+    desenhar_tabuleiro(buffer, chao);
     blit(buffer, screen, 0, 0, 0, 0, LARGURA_JANELA, ALTURA_JANELA);
 }
 

@@ -3,13 +3,11 @@
 #ifndef TABULEIRO2_H
 #define TABULEIRO2_H
 
+#include "desenho.h"
+
 #include <allegro.h>
 
-const int LARGURA_JANELA = 800;
-const int ALTURA_JANELA = 600;
 const int PROFUNDIDADE_COR = 16; // bits per pixel
-const int TAMANHO_CELULA = 50;   // pixels; 16 x 12 cells fill the window
-const int MEIA_CELULA = 25;      // the slide's half-way shift
 const int PAUSA_QUADRO = 100;    // milliseconds rested after each frame
 const char* const ARQUIVO_CHAO = "chao.bmp";
 
@@ -24,11 +22,13 @@ void inicializar();
 // Runs frames until Esc.
 void executar();
 
+// One frame: the turns of the 192 cells, the drawing, the flip of passo,
+// the Esc test, the key queue, pausar(PAUSA_QUADRO) and jogada. executar
+// pauses with Allegro's rest.
+void executar_quadro(void (*pausar)(unsigned int));
+
 // Composes one frame in buffer and copies it to the screen.
 void desenhar();
-
-// A direction's sprite angle, in Allegro units (256 to a full turn).
-int rotacionar_objeto(int direcao);
 
 // Deletes the elements and gives back the buffers and Allegro.
 void finalizar();
