@@ -38,11 +38,11 @@ void preparar() {
             mapa[x][y] = new Elemento(PAREDE + i, movendo[i], parado[i]);
         }
     key[KEY_LEFT] = 1;
-    rodar_quadros(10, true);
+    rodar_quadros(10);
 }
 
 void quadro(benchmark::State& estado) {
-    for (auto _ : estado) rodar_quadros(1, true);
+    for (auto _ : estado) rodar_quadros(1);
 }
 
 // The same Allegro calls alone, with the images, places and angles the

@@ -1,5 +1,5 @@
-// Helpers for the tests and the benchmark: Allegro without a window, boards written as text, frames
-// run as the game loop runs them but without the pause.
+// Helpers for the tests and the benchmark: boards written as text, the
+// game's own frames run without their pause, a test sprite.
 #ifndef AJUDA_H
 #define AJUDA_H
 
@@ -9,14 +9,28 @@
 #include <string>
 #include <vector>
 
+// A solid 50 x 50 sprite with a white top-left corner, so a turn shows,
+// and a see-through bottom-right corner, as the game's images have.
+inline BITMAP* criar_sprite(int r, int g, int b) {
+    BITMAP* s = create_bitmap(TAMANHO_CELULA, TAMANHO_CELULA);
+    clear_to_color(s, makecol(r, g, b));
+    rectfill(s, 0, 0, 9, 9, makecol(255, 255, 255));
+    triangle(s, 49, 49, 49, 25, 25, 49, bitmap_mask_color(s));
+    return s;
+}
+
 // Rows of the board: '1' wall, '2' monster, '3' avatar, anything else empty.
 typedef std::vector<std::string> Desenho;
 
+// New elements as drawn, every one with the same two images (grey ones
+// when none are given: every frame draws the board).
 inline void montar_tabuleiro(const Desenho& d, BITMAP* movendo = NULL, BITMAP* parado = NULL) {
-    for (int y = 0; y < (int)d.size() && y < ALTURA_TABULEIRO; y++)
-        for (int x = 0; x < (int)d[y].size() && x < LARGURA_TABULEIRO; x++)
+    static BITMAP* cinza = criar_sprite(90, 90, 90);
+    for (int y = 0; y < (int)d.size(); y++)
+        for (int x = 0; x < (int)d[y].size(); x++)
             if (d[y][x] >= '1' && d[y][x] <= '3')
-                mapa[x][y] = new Elemento(d[y][x] - '0', movendo, parado);
+                mapa[x][y] = new Elemento(d[y][x] - '0', movendo ? movendo : cinza,
+                                          parado ? parado : cinza);
 }
 
 // A drawing padded with '.' to the full 16 x 12.
@@ -35,25 +49,13 @@ inline Desenho tabuleiro() {
     return d;
 }
 
-inline void rodar_quadros(int quantos, bool desenhando = false) {
-    for (int i = 0; i < quantos; i++) {
-        for (int x = 0; x < LARGURA_TABULEIRO; x++)
-            for (int y = 0; y < ALTURA_TABULEIRO; y++)
-                executar_elemento(x, y);
-        if (desenhando) desenhar();
-        passo = 1 - passo;
-        jogada++;
-    }
-}
+// The pause each frame asked for last; the tests never wait.
+inline unsigned pausa_pedida;
+inline void anotar_pausa(unsigned ms) { pausa_pedida = ms; }
 
-// A solid 50 x 50 sprite with a white top-left corner, so a turn shows,
-// and a see-through bottom-right corner, as the game's images have.
-inline BITMAP* criar_sprite(int r, int g, int b) {
-    BITMAP* s = create_bitmap(TAMANHO_CELULA, TAMANHO_CELULA);
-    clear_to_color(s, makecol(r, g, b));
-    rectfill(s, 0, 0, 9, 9, makecol(255, 255, 255));
-    triangle(s, 49, 49, 49, 25, 25, 49, bitmap_mask_color(s));
-    return s;
+inline void rodar_quadros(int quantos) {
+    while (quantos-- > 0)
+        executar_quadro(anotar_pausa);
 }
 
 // Deletes every element, goes back to frame 0 and releases every key.
@@ -64,6 +66,7 @@ inline void limpar_tabuleiro() {
             e = NULL;
         }
     passo = jogada = 0;
+    sair = false;
     for (int k : {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_ESC})
         key[k] = 0;
 }

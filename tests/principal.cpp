@@ -1,11 +1,20 @@
 // The tests' entry: Allegro's neutral system driver gives memory bitmaps
-// and key[] without a window.
-#include <allegro.h>
+// and key[] without a window; the screen, the back buffer and a plain
+// green background are memory bitmaps too, so the game's own frames run.
+#include "tabuleiro2.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return 2;
-    set_color_depth(16);
-    return RUN_ALL_TESTS();
+    set_color_depth(PROFUNDIDADE_COR);
+    screen = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
+    buffer = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
+    chao = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
+    clear_to_color(chao, makecol(0, 120, 0));
+    int falhas = RUN_ALL_TESTS();
+    for (BITMAP* b : {screen, buffer, chao})
+        destroy_bitmap(b);
+    return falhas;
 }

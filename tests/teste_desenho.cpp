@@ -1,7 +1,7 @@
 // What each frame shows: where each element is drawn, with which image
-// and turned how, over the background; and one frame of the real loop.
+// and turned how, over the background, in which order; and the frame's
+// own steps: the Esc test and the pause.
 #include "ajuda.h"
-#include "tabuleiro2.h"
 
 #include <gtest/gtest.h>
 
@@ -18,20 +18,13 @@ struct Desenho_ : ::testing::Test {
     BITMAP* parado = criar_sprite(0, 0, 200);
     BITMAP* esperado = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
 
-    void SetUp() override {
-        screen = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
-        buffer = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
-        chao = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
-        clear_to_color(chao, makecol(0, 120, 0));
-        putpixel(chao, 799, 599, makecol(1, 2, 3));
-    }
     void TearDown() override {
         limpar_tabuleiro();
-        for (BITMAP* b : {movendo, parado, esperado, screen, buffer, chao})
+        for (BITMAP* b : {movendo, parado, esperado})
             destroy_bitmap(b);
-        screen = NULL;
     }
-    // How many pixels of the screen differ from the background with these sprites.
+    // How many pixels of the screen differ from the background with these
+    // sprites drawn on it in this order.
     int diferencas(std::initializer_list<Sprite> sprites) {
         clear_to_color(esperado, 0);
         blit(chao, esperado, 0, 0, 0, 0, chao->w, chao->h);
@@ -45,18 +38,10 @@ struct Desenho_ : ::testing::Test {
     }
 };
 
-TEST(Angulo, UmPorDirecao) {
-    const int angulos[][2] = {{DIREITA, -32}, {CIMA, 128}, {ESQUERDA, 32}, {PARADO, 0},
-                              {BAIXO, 0},     {-1, 0},     {5, 0}};
-    for (auto& a : angulos)
-        EXPECT_EQ(rotacionar_objeto(a[0]), a[1]) << a[0];
-}
-
 TEST_F(Desenho_, QuadroZeroMostraTodosParadosSemGirar) {
     montar_tabuleiro({"1", "", "", ".......2", "", "", "", "", "", "", "", "...............3"},
                      movendo, parado);
     rodar_quadros(1);
-    desenhar();
     EXPECT_EQ(diferencas({{parado, 0, 0, 0}, {parado, 350, 150, 0}, {parado, 750, 550, 0}}), 0);
 }
 
@@ -64,19 +49,15 @@ TEST_F(Desenho_, AvatarSobeMeiaCelulaAbaixoDepoisNaCelula) {
     montar_tabuleiro({"", "", "", "", "", "", "", "..3"}, movendo, parado);
     key[KEY_UP] = 1;
     rodar_quadros(3);
-    desenhar();
     EXPECT_EQ(diferencas({{movendo, 100, 325, 128}}), 0);
     rodar_quadros(1);
-    desenhar();
     EXPECT_EQ(diferencas({{parado, 100, 300, 128}}), 0);
 }
 
 TEST_F(Desenho_, MeiaCelulaDeVoltaEAnguloDeCadaDirecao) {
-    const int casos[][4] = {{DIREITA, 175, 250, -32},
-                            {CIMA, 200, 275, 128},
-                            {ESQUERDA, 225, 250, 32},
-                            {BAIXO, 200, 225, 0},
-                            {9, 200, 250, 0}};
+    const int casos[][4] = {{DIREITA, 175, 250, -32}, {CIMA, 200, 275, 128},
+                            {ESQUERDA, 225, 250, 32}, {BAIXO, 200, 225, 0},
+                            {PARADO, 200, 250, 0},    {9, 200, 250, 0}};
     Elemento* monstro = mapa[4][5] = new Elemento(MONSTRO, movendo, parado);
     for (auto& c : casos) {
         monstro->direcao = c[0];
@@ -89,36 +70,44 @@ TEST_F(Desenho_, MeiaCelulaDeVoltaEAnguloDeCadaDirecao) {
     }
 }
 
+// (0, 1) comes before (1, 0) in board order, so where their slides meet,
+// (1, 0) lies on top.
 TEST_F(Desenho_, OMaisAdianteNaOrdemFicaPorCima) {
-    montar_tabuleiro({"21"}, movendo, parado);
-    mapa[0][0]->direcao = ESQUERDA;
-    mapa[0][0]->movendo = true;
+    Elemento* a = mapa[0][1] = new Elemento(MONSTRO, movendo, movendo);
+    Elemento* b = mapa[1][0] = new Elemento(MONSTRO, parado, parado);
+    a->direcao = ESQUERDA;
+    b->direcao = CIMA;
+    a->movendo = b->movendo = true;
     desenhar();
-    EXPECT_EQ(diferencas({{movendo, 25, 0, 32}, {parado, 50, 0, 0}}), 0);
-    EXPECT_EQ(getpixel(screen, 70, 25), makecol(0, 0, 200));
+    EXPECT_EQ(diferencas({{movendo, 25, 50, 32}, {parado, 50, 25, 128}}), 0);
+    EXPECT_EQ(getpixel(screen, 60, 60), makecol(0, 0, 200));
 }
 
 TEST_F(Desenho_, NadaFicaDoQuadroAnteriorMesmoComFundoPequeno) {
-    for (int lado : {800, 300}) {
-        destroy_bitmap(chao);
-        chao = create_bitmap(lado, lado * 3 / 4);
-        clear_to_color(chao, makecol(0, 120, 0));
-        clear_to_color(buffer, makecol(255, 255, 0)); // whatever memory held
-        montar_tabuleiro({"", "", "", "", "", "", "", "", "..........3"}, movendo, parado);
-        desenhar();
-        limpar_tabuleiro();
-        desenhar();
-        EXPECT_EQ(diferencas({}), 0) << lado;
-    }
+    BITMAP* grande = chao;
+    chao = create_bitmap(300, 225);
+    clear_to_color(chao, makecol(0, 120, 0));
+    clear_to_color(buffer, makecol(255, 255, 0)); // whatever memory held
+    montar_tabuleiro({"", "", "", "", "", "", "", "", "..........3"}, movendo, parado);
+    desenhar();
+    limpar_tabuleiro();
+    desenhar();
+    EXPECT_EQ(diferencas({}), 0);
+    destroy_bitmap(chao);
+    chao = grande;
 }
 
-TEST_F(Desenho_, EscTerminaOQuadroEmCurso) {
+// Esc is seen before the pause: held, the frame still ends whole; pressed
+// only during the pause, it waits for the next frame.
+TEST_F(Desenho_, EscVistoAntesDaPausa) {
     montar_tabuleiro({"3"}, movendo, parado);
-    sair = false;
     key[KEY_ESC] = 1;
-    executar();
-    EXPECT_TRUE(sair && jogada == 1 && passo == 1);
+    rodar_quadros(1);
+    EXPECT_TRUE(sair && jogada == 1 && passo == 1 && pausa_pedida == 100);
     EXPECT_EQ(diferencas({{parado, 0, 0, 0}}), 0);
+    limpar_tabuleiro();
+    executar_quadro([](unsigned) { key[KEY_ESC] = 1; });
+    EXPECT_FALSE(sair);
 }
 
 } // namespace

@@ -1,139 +1,94 @@
-# Shared by the end-to-end tests: a private X server for the real game.
-# Usage: . comum.sh; iniciar_xvfb; ... (stopped on exit)
+# Shared by the end-to-end tests: a private X server, the game started in
+# it, its window read back and keys sent to it. The scripts reach the game
+# only through iniciar_jogo, capturar, tecla, esperar_fim, rodar_jogo and
+# parar_jogo; with E2E_WINE set, wine.sh redefines them for Windows.
 
 falhar() {
     echo "FAIL: $*" >&2
     exit 1
 }
 
-# Starts Xvfb on a display number it picks itself and exports DISPLAY.
+agora_ms() { date +%s%3N; }
+
+# Starts Xvfb on a display it picks itself, exports DISPLAY; all of it,
+# the game and the test's folder go when the script ends.
 iniciar_xvfb() {
-    local fd_arquivo
-    fd_arquivo=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_arquivo" 2>/dev/null &
+    local fd
+    fd=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd" 2>/dev/null &
     XVFB_PID=$!
-    trap parar_xvfb EXIT
-    for _ in $(seq 100); do
-        [ -s "$fd_arquivo" ] && break
+    trap 'parar_jogo; kill "$XVFB_PID"; rm -rf "${PASTA:-}"' EXIT
+    for _ in $(seq 100); do [ -s "$fd" ] && break; sleep 0.1; done
+    [ -s "$fd" ] || falhar "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$fd")"
+    rm -f "$fd"
+}
+
+# Makes PASTA, a temporary folder, and goes there with the images of
+# folder $1 and, when $2 is given, that text as the board.
+preparar_pasta() {
+    PASTA=$(mktemp -d)
+    cd "$PASTA" && cp "$1"/*.bmp . || falhar "no images in $1"
+    [ $# -lt 2 ] || printf '%s\n' "$2" >tabuleiro.map
+}
+
+# Starts the game in the background and waits for its 800 x 600 window.
+iniciar_jogo() {
+    setsid "$@" &
+    JOGO_PID=$!
+    local prazo=$(($(agora_ms) + 20000))
+    JANELA=
+    while [ -z "$JANELA" ]; do
+        kill -0 "$JOGO_PID" 2>/dev/null || falhar "the game ended before its window showed"
+        [ "$(agora_ms)" -lt "$prazo" ] || falhar "no game window within 20 s"
+        sleep 0.1
+        JANELA=$(xdotool search --onlyvisible --name '^tabuleiro2$' 2>/dev/null | head -n1)
+    done
+    xdotool getwindowgeometry "$JANELA" | grep -q 'Geometry: 800x600' || falhar "window not 800x600"
+}
+
+# A game left running by a failed test is killed outright: Allegro's own
+# handler for a gentler signal can hang once the X server is gone.
+parar_jogo() { [ -z "${JOGO_PID:-}" ] || kill -KILL -- "-$JOGO_PID" 2>/dev/null; }
+
+capturar() { xwd -silent -id "$JANELA" | convert xwd:- "$1"; }
+
+tecla() { xdotool "$1" "$2"; }
+
+# Runs the game to its end in the foreground; its status is returned.
+rodar_jogo() { timeout 20 "$@"; }
+
+# Waits up to $1 seconds for the game to end; sets ESTADO.
+esperar_fim() {
+    local prazo=$(($(agora_ms) + $1 * 1000))
+    while kill -0 "$JOGO_PID" 2>/dev/null; do
+        [ "$(agora_ms)" -lt "$prazo" ] || falhar "the game did not end within $1 s"
         sleep 0.1
     done
-    [ -s "$fd_arquivo" ] || falhar "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$fd_arquivo")"
-    rm -f "$fd_arquivo"
+    wait "$JOGO_PID"
+    ESTADO=$?
+    JOGO_PID=
 }
 
-parar_xvfb() {
-    # A game left running when a test fails is killed outright: Allegro's
-    # own handler for a gentler signal can hang once the server is gone.
-    [ -n "${JOGO_PID:-}" ] && kill -KILL -- "-$JOGO_PID" 2>/dev/null
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
-    [ -n "${PASTA:-}" ] && rm -rf "$PASTA"
-    return 0
-}
-
-# Writes plain but valid images for every file the game loads into folder $1.
-fazer_imagens() {
-    convert -size 800x600 xc:'#306030' "BMP3:$1/chao.bmp" || falhar "convert"
-    local nome
-    for nome in parede monstro0 monstro1 avatar0 avatar1; do
-        convert -size 50x50 xc:'#ff00ff' -fill '#c08040' -draw 'rectangle 10,10 39,39' \
-            "BMP3:$1/$nome.bmp" || falhar "convert"
-    done
+# Holds Esc until the game ends, which must be with status 0.
+sair_com_esc() {
+    tecla keydown Escape
+    esperar_fim 10
+    tecla keyup Escape
+    [ "$ESTADO" -eq 0 ] || falhar "exit status $ESTADO after Esc, expected 0"
 }
 
 # Colours that only the avatar's shirt and the monster's skin have.
 CAMISA='#2860e0'
 PELE_MONSTRO='#40b038'
 
-agora_ms() { date +%s%3N; }
-
-# Makes PASTA, a temporary folder, and goes there, with the images from
-# folder $1 (plain ones drawn here when $1 is "-") and, when $2 is given,
-# that text as the board.
-preparar_pasta() {
-    PASTA=$(mktemp -d)
-    cd "$PASTA" || falhar "no temporary folder"
-    if [ "$1" = - ]; then fazer_imagens "$PASTA"; else cp "$1"/*.bmp "$PASTA"/ || falhar "no images in $1"; fi
-    [ $# -lt 2 ] || printf '%s\n' "$2" >"$PASTA/tabuleiro.map"
-}
-
-# Starts a command in the background as the game, in a process group of
-# its own, and waits for its 800 x 600 window; sets JOGO_PID and JANELA.
-iniciar_jogo() {
-    setsid "$@" &
-    JOGO_PID=$!
-    esperar_janela
-}
-
-esperar_janela() {
-    local prazo=$(($(agora_ms) + 20000))
-    JANELA=""
-    while [ -z "$JANELA" ] && [ "$(agora_ms)" -lt "$prazo" ]; do
-        kill -0 "$JOGO_PID" 2>/dev/null ||
-            falhar "the game ended before its window showed$(kill -0 "$XVFB_PID" 2>/dev/null || echo ': Xvfb is gone')"
-        JANELA=$(xdotool search --onlyvisible --name '^tabuleiro2$' 2>/dev/null | head -n1)
-        [ -n "$JANELA" ] || sleep 0.1
-    done
-    [ -n "$JANELA" ] || falhar "no game window within 20 s"
-    [ "$(xdotool getwindowgeometry "$JANELA" | sed -n 's/ *Geometry: //p')" = 800x600 ] ||
-        falhar "the window is not 800x600"
-}
-
-# The window's picture, as an image file.
-capturar() { xwd -silent -id "$JANELA" | convert xwd:- "$1"; }
-
-# Centre "x y" of the pixels of colour $2 in image $1; "- -" if none.
-centro_da_cor() {
+# Box of the pixels of colour $2 in image $1: "w h x y count".
+caixa_da_cor() {
     convert "$1" -fuzz 8% -fill black +opaque "$2" -fill white -opaque "$2" \
-        -format '%@' info: 2>/dev/null |
-        awk -F'[x+]' '$1 > 0 { printf "%d %d\n", $3 + $1 / 2, $4 + $2 / 2; next } { print "- -" }'
+        -format '%@ %[fx:round(mean*w*h)]' info: 2>/dev/null | tr 'x+' '  '
 }
+# Centre "x y" of those pixels, or "- -"; and how many they are.
+centro_da_cor() { caixa_da_cor "$@" | awk '$1 > 0 { print int($3 + $1 / 2), int($4 + $2 / 2); exit } { print "- -" }'; }
+pixels_da_cor() { caixa_da_cor "$@" | awk '{ print $5 }'; }
 
-# How many pixels of image $1 have colour $2.
-pixels_da_cor() {
-    convert "$1" -fuzz 8% -fill black +opaque "$2" -fill white -opaque "$2" \
-        -format '%[fx:round(mean*w*h)]' info:
-}
-
-# Waits up to $1 seconds for the game to end; sets ESTADO.
-esperar_fim() {
-    local prazo=$(($(agora_ms) + $1 * 1000))
-    while kill -0 "$JOGO_PID" 2>/dev/null && [ "$(agora_ms)" -lt "$prazo" ]; do sleep 0.1; done
-    kill -0 "$JOGO_PID" 2>/dev/null && falhar "the game did not end within $1 s"
-    wait "$JOGO_PID"
-    ESTADO=$?
-    JOGO_PID=""
-}
-
-# Holds Esc until the game ends, which must be with status 0.
-sair_com_esc() {
-    xdotool keydown Escape
-    esperar_fim 10
-    xdotool keyup Escape
-    [ "$ESTADO" -eq 0 ] || falhar "exit status $ESTADO after Esc, expected 0"
-}
-
-# Centre "x y" of the cell of the first avatar in board file $1.
-centro_do_avatar() {
-    tr -cd 0-3 <"$1" | fold -w1 | awk '$1 == 3 { n = NR - 1; print n % 16 * 50 + 25, int(n / 16) * 50 + 25; exit }'
-}
-
-# Launcher $1 (with a board file $2, if given) from an empty folder: the
-# board's avatar shows in its cell and walks right; Esc ends with 0.
-jogar_pelo_lancador() {
-    local vazia mapa=${2:-$(dirname "$1")/../share/tabuleiro2/tabuleiro.map} pos prazo
-    vazia=$(mktemp -d)
-    cd "$vazia" || falhar "no temporary folder"
-    iniciar_jogo "$@"
-    prazo=$(($(agora_ms) + 20000))
-    while capturar "$vazia/q.png"; pos=$(centro_da_cor "$vazia/q.png" "$CAMISA"); [ "$pos" != "$(centro_do_avatar "$mapa")" ]; do
-        [ "$(agora_ms)" -lt "$prazo" ] || falhar "$*: avatar at $pos, not on its board's cell"
-    done
-    xdotool keydown Right
-    while capturar "$vazia/q.png"; [ "$(centro_da_cor "$vazia/q.png" "$CAMISA")" = "$pos" ]; do
-        [ "$(agora_ms)" -lt "$prazo" ] || falhar "$*: the avatar does not walk"
-    done
-    xdotool keyup Right
-    sair_com_esc
-    cd / && rm -rf "$vazia"
-}
+[ -z "${E2E_WINE:-}" ] || . "$(dirname "${BASH_SOURCE[0]}")/wine.sh"
