@@ -22,8 +22,7 @@ inline BITMAP* criar_sprite(int r, int g, int b) {
 // Rows of the board: '1' wall, '2' monster, '3' avatar, anything else empty.
 typedef std::vector<std::string> Desenho;
 
-// New elements as drawn, every one with the same two images (grey ones
-// when none are given: every frame draws the board).
+// New elements as drawn, all with the same two images (grey by default).
 inline void montar_tabuleiro(const Desenho& d, BITMAP* movendo = NULL, BITMAP* parado = NULL) {
     static BITMAP* cinza = criar_sprite(90, 90, 90);
     for (int y = 0; y < (int)d.size(); y++)
@@ -33,7 +32,16 @@ inline void montar_tabuleiro(const Desenho& d, BITMAP* movendo = NULL, BITMAP* p
                                           parado ? parado : cinza);
 }
 
-// A drawing padded with '.' to the full 16 x 12.
+// The board as a drawing of 12 rows of 16, '.' for an empty cell.
+inline Desenho tabuleiro() {
+    Desenho d(ALTURA_TABULEIRO, std::string(LARGURA_TABULEIRO, '.'));
+    for (int x = 0; x < LARGURA_TABULEIRO; x++)
+        for (int y = 0; y < ALTURA_TABULEIRO; y++)
+            if (mapa[x][y] != NULL) d[y][x] = (char)('0' + mapa[x][y]->tipo);
+    return d;
+}
+
+// A short drawing padded with '.' to the full board.
 inline Desenho completar(Desenho d) {
     d.resize(ALTURA_TABULEIRO);
     for (std::string& linha : d)
@@ -41,21 +49,11 @@ inline Desenho completar(Desenho d) {
     return d;
 }
 
-inline Desenho tabuleiro() {
-    Desenho d = completar({});
-    for (int x = 0; x < LARGURA_TABULEIRO; x++)
-        for (int y = 0; y < ALTURA_TABULEIRO; y++)
-            if (mapa[x][y] != NULL) d[y][x] = (char)('0' + mapa[x][y]->tipo);
-    return d;
-}
-
-// The pause each frame asked for last; the tests never wait.
+// Frames of the game's own loop; the pause they ask for is noted, not waited.
 inline unsigned pausa_pedida;
-inline void anotar_pausa(unsigned ms) { pausa_pedida = ms; }
-
 inline void rodar_quadros(int quantos) {
     while (quantos-- > 0)
-        executar_quadro(anotar_pausa);
+        executar_quadro([](unsigned ms) { pausa_pedida = ms; });
 }
 
 // Deletes every element, goes back to frame 0 and releases every key.

@@ -38,20 +38,18 @@ struct Desenho_ : ::testing::Test {
     }
 };
 
-TEST_F(Desenho_, QuadroZeroMostraTodosParadosSemGirar) {
-    montar_tabuleiro({"1", "", "", ".......2", "", "", "", "", "", "", "", "...............3"},
-                     movendo, parado);
-    rodar_quadros(1);
-    EXPECT_EQ(diferencas({{parado, 0, 0, 0}, {parado, 350, 150, 0}, {parado, 750, 550, 0}}), 0);
-}
-
-TEST_F(Desenho_, AvatarSobeMeiaCelulaAbaixoDepoisNaCelula) {
-    montar_tabuleiro({"", "", "", "", "", "", "", "..3"}, movendo, parado);
+// Frame 0 shows every element standing and unturned; the avatar that
+// moves up in frame 2 shows half a cell below its new cell, then in it.
+TEST_F(Desenho_, QuadrosDeUmAvatarQueSobe) {
+    montar_tabuleiro({"1", "", "", "", "", "", "", "..3", "", "", "", "...............1"}, movendo,
+                     parado);
     key[KEY_UP] = 1;
-    rodar_quadros(3);
-    EXPECT_EQ(diferencas({{movendo, 100, 325, 128}}), 0);
     rodar_quadros(1);
-    EXPECT_EQ(diferencas({{parado, 100, 300, 128}}), 0);
+    EXPECT_EQ(diferencas({{parado, 0, 0, 0}, {parado, 100, 350, 0}, {parado, 750, 550, 0}}), 0);
+    rodar_quadros(2);
+    EXPECT_EQ(diferencas({{parado, 0, 0, 0}, {movendo, 100, 325, 128}, {parado, 750, 550, 0}}), 0);
+    rodar_quadros(1);
+    EXPECT_EQ(diferencas({{parado, 0, 0, 0}, {parado, 100, 300, 128}, {parado, 750, 550, 0}}), 0);
 }
 
 TEST_F(Desenho_, MeiaCelulaDeVoltaEAnguloDeCadaDirecao) {

@@ -1,6 +1,6 @@
 // The turns, run through the game's own frames: counters and stamp, key
 // priority, edges, first come first served in board order, blocked moves
-// that still turn, monsters' draws.
+// that still turn.
 #include "ajuda.h"
 
 #include <gtest/gtest.h>
@@ -27,9 +27,6 @@ struct Caso {
     int setas, quadros;
     Desenho fim;
 };
-void PrintTo(const Caso& c, std::ostream* os) {
-    *os << c.nome;
-}
 
 const Desenho canto_de_baixo = {"", "", "", "", "", "", "", "", "", "", "", "3"};
 const Caso casos[] = {
@@ -114,21 +111,6 @@ TEST_F(Regras, MonstrosSorteiamNaOrdemDoTabuleiroEOPrimeiroLeva) {
     EXPECT_EQ(tabuleiro(), completar({".2", ".2"}));
     EXPECT_EQ(mapa[1][1], primeiro);
     EXPECT_EQ(segundo->direcao, BAIXO);
-}
-
-TEST_F(Regras, MonstroCercadoSorteiaACadaQuadroDeAcao) {
-    montar_tabuleiro({".1", "121", ".1"});
-    srand(7);
-    int sorteios[4];
-    for (int& s : sorteios)
-        s = rand() % 5;
-    srand(7);
-    rodar_quadros(2); // frames 0 and 1 draw nothing
-    for (int s : sorteios) {
-        rodar_quadros(2);
-        EXPECT_EQ(mapa[1][1]->direcao, s);
-    }
-    EXPECT_EQ(tabuleiro(), completar({".1", "121", ".1"}));
 }
 
 } // namespace
