@@ -117,23 +117,3 @@ sair_com_esc() {
 centro_do_avatar() {
     tr -cd 0-3 <"$1" | fold -w1 | awk '$1 == 3 { n = NR - 1; print n % 16 * 50 + 25, int(n / 16) * 50 + 25; exit }'
 }
-
-# Launcher $1 (with a board file $2, if given) from an empty folder: the
-# board's avatar shows in its cell and walks right; Esc ends with 0.
-jogar_pelo_lancador() {
-    local vazia mapa=${2:-$(dirname "$1")/../share/tabuleiro2/tabuleiro.map} pos prazo
-    vazia=$(mktemp -d)
-    cd "$vazia" || falhar "no temporary folder"
-    iniciar_jogo "$@"
-    prazo=$(($(agora_ms) + 20000))
-    while capturar "$vazia/q.png"; pos=$(centro_da_cor "$vazia/q.png" "$CAMISA"); [ "$pos" != "$(centro_do_avatar "$mapa")" ]; do
-        [ "$(agora_ms)" -lt "$prazo" ] || falhar "$*: avatar at $pos, not on its board's cell"
-    done
-    xdotool keydown Right
-    while capturar "$vazia/q.png"; [ "$(centro_da_cor "$vazia/q.png" "$CAMISA")" = "$pos" ]; do
-        [ "$(agora_ms)" -lt "$prazo" ] || falhar "$*: the avatar does not walk"
-    done
-    xdotool keyup Right
-    sair_com_esc
-    cd / && rm -rf "$vazia"
-}
