@@ -1,12 +1,11 @@
 #!/bin/bash
 # The game installed by cmake --install into a temporary prefix, then the
 # .deb: Debian's own tools find no fault in it, and each launcher plays
-# from an empty folder. Usage: instalacao.sh BUILD_FOLDER
+# from a folder without the game's files. Usage: instalacao.sh BUILD_FOLDER
 set -u
 . "$(dirname "$0")/comum.sh"
 iniciar_xvfb
-PASTA=$(mktemp -d)
-mkdir "$PASTA/vazia" && cd "$PASTA/vazia" || falhar "no temporary folder"
+PASTA=$(mktemp -d) && cd "$PASTA" || falhar "no temporary folder"
 
 # Launcher $1 (board file $2, if given): the avatar shows in its cell and walks right; Esc ends with 0.
 jogar() {
@@ -28,16 +27,16 @@ cmake --install "$1" --prefix "$PASTA/prefixo" >/dev/null || falhar "cmake --ins
 jogar "$PASTA/prefixo/games/tabuleiro2"
 printf '0000000000000000\n0003\n' >"$PASTA/meu.map"
 jogar "$PASTA/prefixo/games/tabuleiro2" "$PASTA/meu.map"
-saida=$(timeout 20 "$PASTA/prefixo/games/tabuleiro2" nenhum.map 2>/dev/null)
-estado=$?
+saida=$(timeout 20 "$PASTA/prefixo/games/tabuleiro2" nenhum.map 2>/dev/null); estado=$?
 [ "$estado" -eq 1 ] && [ "$saida" = "Arquivo nao pode ser aberto" ] || falhar "a missing board: status $estado, output '$saida'"
 
-(cd "$1" && cpack -G DEB -B "$PASTA" >/dev/null) || falhar "cpack failed"
-deb=$(ls "$PASTA"/tabuleiro2_*.deb) || falhar "no .deb"
+(cd "$1" && cpack -G DEB -B "$PASTA" >/dev/null) && deb=$(ls "$PASTA"/tabuleiro2_*.deb) || falhar "cpack made no .deb"
 dpkg-deb -f "$deb" Depends | grep -Eq '(^|, )liballegro4\.4( |,|$)' || falhar "Depends lacks liballegro4.4"
 achados=$(lintian --fail-on error,warning "$deb" 2>/dev/null) || falhar "lintian: $achados"
 dpkg-deb -x "$deb" "$PASTA/raiz" || falhar "the package does not unpack"
 achados=$(desktop-file-validate "$PASTA"/raiz/usr/share/applications/*.desktop 2>&1) && [ -z "$achados" ] || falhar "desktop-file-validate: $achados"
+# lintian checks each icon's size against its folder, but not the PNG itself.
+identify -regard-warnings "$PASTA"/raiz/usr/share/icons/hicolor/*/apps/*.png >/dev/null || falhar "a broken icon"
 achados=$(appstreamcli validate-tree --no-net --strict "$PASTA/raiz") || falhar "appstreamcli: $achados"
 jogar "$PASTA/raiz/usr/games/tabuleiro2"
 echo "PASS"
