@@ -146,17 +146,20 @@ static void pintar_icone(BITMAP* icone, BITMAP* chao, BITMAP* avatar) {
     draw_sprite(icone, avatar, 0, 0);
 }
 
+// Puts v into p the way PNG writes numbers: 4 bytes, the highest first.
+static void por_32(unsigned char* p, unsigned long v) {
+    for (int i = 0; i < 4; i++) p[i] = (unsigned char)(v >> (24 - 8 * i));
+}
+
 // Writes one PNG chunk: its length, type, data and CRC.
 static void gravar_bloco(FILE* f, const char* tipo, const unsigned char* dados, unsigned tamanho) {
-    unsigned char cabeca[8] = {(unsigned char)(tamanho >> 24), (unsigned char)(tamanho >> 16),
-                               (unsigned char)(tamanho >> 8), (unsigned char)tamanho};
+    unsigned char cabeca[8], fim[4];
+    por_32(cabeca, tamanho);
     memcpy(cabeca + 4, tipo, 4);
-    unsigned long crc = crc32(crc32(0, cabeca + 4, 4), dados, tamanho);
-    unsigned char fim[4] = {(unsigned char)(crc >> 24), (unsigned char)(crc >> 16),
-                            (unsigned char)(crc >> 8), (unsigned char)crc};
-    fwrite(cabeca, 1, 8, f);
+    por_32(fim, crc32(crc32(0, cabeca + 4, 4), dados, tamanho));
+    fwrite(cabeca, 1, sizeof cabeca, f);
     fwrite(dados, 1, tamanho, f);
-    fwrite(fim, 1, 4, f);
+    fwrite(fim, 1, sizeof fim, f);
 }
 
 // Writes b as an 8-bit RGB PNG: every row behind a "none" filter byte,
@@ -167,16 +170,18 @@ static int gravar_png(BITMAP* b, const char* caminho) {
         linhas.push_back(0);
         for (int x = 0; x < b->w; x++) {
             int c = getpixel(b, x, y);
-            linhas.insert(linhas.end(), {(unsigned char)getr(c), (unsigned char)getg(c),
-                                         (unsigned char)getb(c)});
+            linhas.insert(linhas.end(),
+                          {(unsigned char)getr(c), (unsigned char)getg(c), (unsigned char)getb(c)});
         }
     }
     uLongf tamanho = compressBound(linhas.size());
     std::vector<unsigned char> comprimido(tamanho);
-    if (compress2(comprimido.data(), &tamanho, linhas.data(), linhas.size(), 9) != Z_OK) return 0;
-    const unsigned char cabecalho[13] = {0, 0, (unsigned char)(b->w >> 8), (unsigned char)b->w,
-                                         0, 0, (unsigned char)(b->h >> 8), (unsigned char)b->h,
-                                         8, 2, 0, 0, 0}; // 8 bits a channel, RGB
+    int z =
+        compress2(comprimido.data(), &tamanho, linhas.data(), linhas.size(), Z_BEST_COMPRESSION);
+    if (z != Z_OK) return 0;
+    unsigned char cabecalho[13] = {0, 0, 0, 0, 0, 0, 0, 0, 8, 2}; // 8 bits a channel, RGB
+    por_32(cabecalho, b->w);
+    por_32(cabecalho + 4, b->h);
     FILE* f = fopen(caminho, "wb");
     if (f == NULL) return 0;
     fwrite("\x89PNG\r\n\x1a\n", 1, 8, f);
@@ -187,6 +192,7 @@ static int gravar_png(BITMAP* b, const char* caminho) {
     return fclose(f) == 0 && ok;
 }
 
+// Writes b to caminho, as a PNG or else a BMP, and says so when it cannot.
 static int gravar(BITMAP* b, const std::string& caminho) {
     int ok = caminho.ends_with(".png") ? gravar_png(b, caminho.c_str())
                                        : save_bitmap(caminho.c_str(), b, NULL) == 0;
@@ -233,8 +239,10 @@ int main(int argc, char** argv) {
     pintar_icone(icone, chao, sprite[IMAGEM_AVATAR_PARADO]);
     std::string pasta = argv[1];
     int ok = gravar(chao, pasta + "/chao.bmp");
-    for (int i = 0; i < TOTAL_IMAGENS && ok; i++) ok = gravar(sprite[i], pasta + "/" + ARQUIVOS_IMAGENS[i]);
-    for (int i = 3; i < argc && ok; i++) ok = gravar_icone(icone, argv[2], atoi(argv[i]));
+    for (int i = 0; i < TOTAL_IMAGENS && ok; i++)
+        ok = gravar(sprite[i], pasta + "/" + ARQUIVOS_IMAGENS[i]);
+    for (int i = 3; i < argc && ok; i++)
+        ok = gravar_icone(icone, argv[2], atoi(argv[i]));
     for (BITMAP* b : sprite) destroy_bitmap(b);
     destroy_bitmap(icone);
     destroy_bitmap(chao);
