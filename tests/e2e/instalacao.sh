@@ -5,7 +5,8 @@
 set -u
 . "$(dirname "$0")/comum.sh"
 iniciar_xvfb
-PASTA=$(mktemp -d) && cd "$PASTA" || falhar "no temporary folder"
+# TMPDIR: the launcher's folder for a board goes with PASTA, even if a failure kills it.
+PASTA=$(mktemp -d) && cd "$PASTA" && export TMPDIR=$PASTA || falhar "no temporary folder"
 
 # Launcher $1 (board file $2, if given): the avatar shows in its cell and walks right; Esc ends with 0.
 jogar() {
