@@ -1,41 +1,70 @@
-# Install and package: the game beside its data, a launcher on the PATH
-# that starts it there, a desktop entry with its icon and a man page; CPack
-# makes a .deb of the lot.
+# Install: the game beside its data, laid out as Debian lays out games, a
+# launcher on the PATH that starts it there, desktop entries, icons, man
+# pages and the metainfo software centres read; cmake/debian/ packs the lot.
 include(GNUInstallDirs)
 
+# Relative to the prefix: the launchers (a folder on Debian's PATH) and the
+# data; every program of the project installs beside them.
+set(pasta_lancador games)
+set(pasta_dados ${CMAKE_INSTALL_DATADIR}/games/tabuleiro2)
 set(pasta_jogo ${CMAKE_INSTALL_LIBEXECDIR}/tabuleiro2)
-set(pasta_dados ${CMAKE_INSTALL_DATADIR}/tabuleiro2)
+# One entry per program: its man page in docs/, its desktop entry in cmake/.
+set(paginas_manual tabuleiro2.6)
+set(entradas_desktop tabuleiro2.desktop)
+set(sitio https://tabuleiro2.org)
+
 install(TARGETS tabuleiro2 RUNTIME DESTINATION ${pasta_jogo})
 
 # The launcher finds the game and the data relative to itself, so the
 # installed tree can be moved whole (a .deb, DESTDIR, another prefix).
-file(RELATIVE_PATH DADOS_RELATIVO /p/${CMAKE_INSTALL_BINDIR} /p/${pasta_dados})
-file(RELATIVE_PATH JOGO_RELATIVO /p/${CMAKE_INSTALL_BINDIR} /p/${pasta_jogo}/tabuleiro2)
+file(RELATIVE_PATH DADOS_RELATIVO /p/${pasta_lancador} /p/${pasta_dados})
+file(RELATIVE_PATH JOGO_RELATIVO /p/${pasta_lancador} /p/${pasta_jogo}/tabuleiro2)
 configure_file(cmake/lancador.sh.in lancador/tabuleiro2 @ONLY)
-install(PROGRAMS ${PROJECT_BINARY_DIR}/lancador/tabuleiro2 DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(PROGRAMS ${PROJECT_BINARY_DIR}/lancador/tabuleiro2 DESTINATION ${pasta_lancador})
 
 set(dados ${PROJECT_BINARY_DIR}/data)
 install(FILES ${dados}/chao.bmp ${dados}/parede.bmp ${dados}/monstro0.bmp ${dados}/monstro1.bmp
   ${dados}/avatar0.bmp ${dados}/avatar1.bmp ${dados}/tabuleiro.map
   DESTINATION ${pasta_dados})
 install(DIRECTORY ${dados}/boards DESTINATION ${pasta_dados})
-install(FILES ${dados}/tabuleiro2.xpm DESTINATION ${CMAKE_INSTALL_DATADIR}/pixmaps)
-install(FILES cmake/tabuleiro2.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(DIRECTORY ${PROJECT_BINARY_DIR}/icones/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+list(TRANSFORM entradas_desktop PREPEND cmake/ OUTPUT_VARIABLE arquivos_desktop)
+install(FILES ${arquivos_desktop} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
 # Debian wants its man pages compressed, and reproducibly (-n).
 find_program(GZIP gzip REQUIRED)
-add_custom_command(OUTPUT tabuleiro2.6.gz
-  COMMAND ${GZIP} -9nc ${PROJECT_SOURCE_DIR}/docs/tabuleiro2.6 > tabuleiro2.6.gz
-  DEPENDS docs/tabuleiro2.6)
-add_custom_target(manual ALL DEPENDS tabuleiro2.6.gz)
-install(FILES ${PROJECT_BINARY_DIR}/tabuleiro2.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+foreach(pagina IN LISTS paginas_manual)
+  add_custom_command(OUTPUT ${pagina}.gz
+    COMMAND ${GZIP} -9nc ${PROJECT_SOURCE_DIR}/docs/${pagina} > ${pagina}.gz
+    DEPENDS docs/${pagina})
+  list(APPEND paginas_comprimidas ${PROJECT_BINARY_DIR}/${pagina}.gz)
+endforeach()
+add_custom_target(manual ALL DEPENDS ${paginas_comprimidas})
+install(FILES ${paginas_comprimidas} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME tabuleiro2)
-set(CPACK_PACKAGE_CONTACT "tabuleiro2 <tabuleiro2@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small grid game: walls, wandering monsters and you")
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-# dpkg-shlibdeps names the libraries the game links, Allegro's among them.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-include(CPack)
+# The release the metainfo names is the one at the top of the changelog,
+# which must be the project's version.
+file(STRINGS cmake/debian/changelog versoes REGEX "^tabuleiro2 \\(")
+file(STRINGS cmake/debian/changelog assinaturas REGEX "^ -- ")
+list(GET versoes 0 versao)
+list(GET assinaturas 0 assinatura)
+string(REGEX MATCH "\\((.*)\\)" versao "${versao}")
+if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "cmake/debian/changelog is at ${CMAKE_MATCH_1}, the project at ${PROJECT_VERSION}")
+endif()
+string(REGEX MATCH ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9]+) " data "${assinatura}")
+set(meses Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND meses "${CMAKE_MATCH_2}" mes)
+if(mes LESS 0)
+  message(FATAL_ERROR "cmake/debian/changelog: no date in '${assinatura}'")
+endif()
+math(EXPR mes "${mes} + 1")
+if(mes LESS 10)
+  set(mes 0${mes})
+endif()
+set(DATA_VERSAO ${CMAKE_MATCH_3}-${mes}-${CMAKE_MATCH_1})
+set(metainfo org.tabuleiro2.tabuleiro2.metainfo.xml)
+configure_file(cmake/${metainfo}.in ${metainfo} @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+include(cmake/debian/pacote.cmake)

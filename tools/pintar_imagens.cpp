@@ -2,8 +2,9 @@
 // primitives, without a window: the 800 x 600 floor, the wall, the two
 // monster and the two avatar sprites (moving and standing), all 50 x 50.
 // Moving sprites face down, the way the game draws them unturned; magic
-// pink marks where the floor shows through.
-// Usage: pintar_imagens PASTA
+// pink marks where the floor shows through. The icon is a PNG at every
+// size asked for, in folders laid out as the hicolor icon theme's.
+// Usage: pintar_imagens PASTA PASTA_ICONES [LADO...]
 #include "carregador.h"
 #include "tabuleiro2.h"
 
@@ -12,7 +13,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <vector>
+#include <zlib.h>
 
 const int LADO = TAMANHO_CELULA; // a sprite fills one board cell
 const int MEIO = LADO / 2;       // the sprite's centre, both ways
@@ -142,51 +146,78 @@ static void pintar_icone(BITMAP* icone, BITMAP* chao, BITMAP* avatar) {
     draw_sprite(icone, avatar, 0, 0);
 }
 
-// Writes b as an XPM image, two characters per colour.
-static int gravar_xpm(BITMAP* b, const char* caminho) {
-    const char* letras = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    const int total_letras = 62;
-    int cores[total_letras * total_letras];
-    int total = 0;
-    for (int y = 0; y < b->h; y++)
-        for (int x = 0; x < b->w; x++) {
-            int c = getpixel(b, x, y), i = 0;
-            while (i < total && cores[i] != c) i++;
-            if (i == total) {
-                if (total == total_letras * total_letras) return 0;
-                cores[total++] = c;
-            }
-        }
-    FILE* f = fopen(caminho, "w");
-    if (f == NULL) return 0;
-    fprintf(f, "/* XPM */\nstatic char *tabuleiro2[] = {\n\"%d %d %d 2\",\n", b->w, b->h, total);
-    for (int i = 0; i < total; i++)
-        fprintf(f, "\"%c%c c #%02X%02X%02X\",\n", letras[i / total_letras],
-                letras[i % total_letras], getr(cores[i]), getg(cores[i]), getb(cores[i]));
-    for (int y = 0; y < b->h; y++) {
-        fputc('"', f);
-        for (int x = 0; x < b->w; x++) {
-            int i = 0;
-            while (cores[i] != getpixel(b, x, y)) i++;
-            fprintf(f, "%c%c", letras[i / total_letras], letras[i % total_letras]);
-        }
-        fprintf(f, y + 1 < b->h ? "\",\n" : "\"\n};\n");
-    }
-    return fclose(f) == 0;
+// Puts v into p the way PNG writes numbers: 4 bytes, the highest first.
+static void por_32(unsigned char* p, unsigned long v) {
+    for (int i = 0; i < 4; i++) p[i] = (unsigned char)(v >> (24 - 8 * i));
 }
 
-static int gravar(BITMAP* b, const std::string& pasta, const char* nome) {
-    std::string caminho = pasta + "/" + nome;
-    int ok = std::string(nome).find(".xpm") != std::string::npos
-                 ? gravar_xpm(b, caminho.c_str())
-                 : save_bitmap(caminho.c_str(), b, NULL) == 0;
+// Writes one PNG chunk: its length, type, data and CRC.
+static void gravar_bloco(FILE* f, const char* tipo, const unsigned char* dados, unsigned tamanho) {
+    unsigned char cabeca[8], fim[4];
+    por_32(cabeca, tamanho);
+    memcpy(cabeca + 4, tipo, 4);
+    por_32(fim, crc32(crc32(0, cabeca + 4, 4), dados, tamanho));
+    fwrite(cabeca, 1, sizeof cabeca, f);
+    fwrite(dados, 1, tamanho, f);
+    fwrite(fim, 1, sizeof fim, f);
+}
+
+// Writes b as an 8-bit RGB PNG: every row behind a "none" filter byte,
+// all of them deflated by zlib into one IDAT chunk.
+static int gravar_png(BITMAP* b, const char* caminho) {
+    std::vector<unsigned char> linhas;
+    for (int y = 0; y < b->h; y++) {
+        linhas.push_back(0);
+        for (int x = 0; x < b->w; x++) {
+            int c = getpixel(b, x, y);
+            linhas.insert(linhas.end(),
+                          {(unsigned char)getr(c), (unsigned char)getg(c), (unsigned char)getb(c)});
+        }
+    }
+    uLongf tamanho = compressBound(linhas.size());
+    std::vector<unsigned char> comprimido(tamanho);
+    int z =
+        compress2(comprimido.data(), &tamanho, linhas.data(), linhas.size(), Z_BEST_COMPRESSION);
+    if (z != Z_OK) return 0;
+    unsigned char cabecalho[13] = {0, 0, 0, 0, 0, 0, 0, 0, 8, 2}; // 8 bits a channel, RGB
+    por_32(cabecalho, b->w);
+    por_32(cabecalho + 4, b->h);
+    FILE* f = fopen(caminho, "wb");
+    if (f == NULL) return 0;
+    fwrite("\x89PNG\r\n\x1a\n", 1, 8, f);
+    gravar_bloco(f, "IHDR", cabecalho, sizeof cabecalho);
+    gravar_bloco(f, "IDAT", comprimido.data(), tamanho);
+    gravar_bloco(f, "IEND", cabecalho, 0);
+    int ok = !ferror(f);
+    return fclose(f) == 0 && ok;
+}
+
+// Writes b to caminho, as a PNG or else a BMP, and says so when it cannot.
+static int gravar(BITMAP* b, const std::string& caminho) {
+    int ok = caminho.ends_with(".png") ? gravar_png(b, caminho.c_str())
+                                       : save_bitmap(caminho.c_str(), b, NULL) == 0;
     if (!ok) fprintf(stderr, "Imagem nao pode ser gravada: %s\n", caminho.c_str());
     return ok;
 }
 
+// The icon scaled to lado x lado, where the hicolor icon theme keeps it
+// under pasta: LADOxLADO/apps/tabuleiro2.png.
+static int gravar_icone(BITMAP* icone, const std::string& pasta, int lado) {
+    if (lado <= 0) {
+        fprintf(stderr, "Lado de icone invalido\n");
+        return 0;
+    }
+    BITMAP* b = create_bitmap(lado, lado);
+    stretch_blit(icone, b, 0, 0, LADO, LADO, 0, 0, lado, lado);
+    std::string medida = std::to_string(lado) + "x" + std::to_string(lado);
+    int ok = gravar(b, pasta + "/" + medida + "/apps/tabuleiro2.png");
+    destroy_bitmap(b);
+    return ok;
+}
+
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        fprintf(stderr, "Uso: pintar_imagens PASTA\n");
+    if (argc < 3) {
+        fprintf(stderr, "Uso: pintar_imagens PASTA PASTA_ICONES [LADO...]\n");
         return 2;
     }
     if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
@@ -207,8 +238,11 @@ int main(int argc, char** argv) {
     pintar_avatar(sprite[IMAGEM_AVATAR_PARADO], 0);
     pintar_icone(icone, chao, sprite[IMAGEM_AVATAR_PARADO]);
     std::string pasta = argv[1];
-    int ok = gravar(chao, pasta, "chao.bmp") && gravar(icone, pasta, "tabuleiro2.xpm");
-    for (int i = 0; i < TOTAL_IMAGENS && ok; i++) ok = gravar(sprite[i], pasta, ARQUIVOS_IMAGENS[i]);
+    int ok = gravar(chao, pasta + "/chao.bmp");
+    for (int i = 0; i < TOTAL_IMAGENS && ok; i++)
+        ok = gravar(sprite[i], pasta + "/" + ARQUIVOS_IMAGENS[i]);
+    for (int i = 3; i < argc && ok; i++)
+        ok = gravar_icone(icone, argv[2], atoi(argv[i]));
     for (BITMAP* b : sprite) destroy_bitmap(b);
     destroy_bitmap(icone);
     destroy_bitmap(chao);

@@ -1,28 +1,43 @@
 #!/bin/bash
-# cmake --install into a temporary prefix: the files land, and the
-# launcher plays from any folder, the sample board or one it is given.
-# Usage: instalacao.sh BUILD_FOLDER
+# The game installed by cmake --install into a temporary prefix, then the
+# .deb: Debian's own tools find no fault in it, and each launcher plays
+# from a folder without the game's files. Usage: instalacao.sh BUILD_FOLDER
 set -u
 . "$(dirname "$0")/comum.sh"
 iniciar_xvfb
-PASTA=$(mktemp -d)
+# TMPDIR: the launcher's folder for a board goes with PASTA, even if a failure kills it.
+PASTA=$(mktemp -d) && cd "$PASTA" && export TMPDIR=$PASTA || falhar "no temporary folder"
+
+# Launcher $1 (board file $2, if given): the avatar shows in its cell and walks right; Esc ends with 0.
+jogar() {
+    local mapa=${2:-$(dirname "$1")/../share/games/tabuleiro2/tabuleiro.map} celula pos prazo=$(($(agora_ms) + 20000))
+    celula=$(tr -cd 0-3 <"$mapa" | awk '{ n = index($0, "3") - 1; print n % 16 * 50 + 25, int(n / 16) * 50 + 25 }')
+    iniciar_jogo "$@"
+    while capturar q.png; pos=$(centro_da_cor q.png "$CAMISA"); [ "$pos" != "$celula" ]; do
+        [ "$(agora_ms)" -lt "$prazo" ] || falhar "$*: avatar at $pos, not in its cell $celula"
+    done
+    tecla keydown Right
+    while capturar q.png; [ "$(centro_da_cor q.png "$CAMISA")" = "$pos" ]; do
+        [ "$(agora_ms)" -lt "$prazo" ] || falhar "$*: the avatar does not walk"
+    done
+    tecla keyup Right
+    sair_com_esc
+}
+
 cmake --install "$1" --prefix "$PASTA/prefixo" >/dev/null || falhar "cmake --install failed"
-cd "$PASTA/prefixo" || falhar "nothing installed"
-for f in bin/tabuleiro2 libexec/tabuleiro2/tabuleiro2 share/tabuleiro2/tabuleiro.map \
-    share/tabuleiro2/{chao,parede,monstro0,monstro1,avatar0,avatar1}.bmp \
-    share/tabuleiro2/boards/campo.map share/applications/tabuleiro2.desktop \
-    share/pixmaps/tabuleiro2.xpm share/man/man6/tabuleiro2.6.gz; do
-    [ -s "$f" ] || falhar "not installed: $f"
-done
-grep -qx 'Exec=tabuleiro2' share/applications/tabuleiro2.desktop || falhar "desktop entry runs something else"
-zcat share/man/man6/tabuleiro2.6.gz | grep -q 'Arquivo nao pode ser aberto' || falhar "man page lacks the exit statuses"
-
-jogar_pelo_lancador "$PASTA/prefixo/bin/tabuleiro2"
+jogar "$PASTA/prefixo/games/tabuleiro2"
 printf '0000000000000000\n0003\n' >"$PASTA/meu.map"
-jogar_pelo_lancador "$PASTA/prefixo/bin/tabuleiro2" "$PASTA/meu.map"
+jogar "$PASTA/prefixo/games/tabuleiro2" "$PASTA/meu.map"
+saida=$(timeout 20 "$PASTA/prefixo/games/tabuleiro2" nenhum.map 2>/dev/null); estado=$?
+[ "$estado" -eq 1 ] && [ "$saida" = "Arquivo nao pode ser aberto" ] || falhar "a missing board: status $estado, output '$saida'"
 
-saida=$(cd "$PASTA" && timeout 20 "$PASTA/prefixo/bin/tabuleiro2" nenhum.map 2>/dev/null)
-estado=$?
-[ "$estado" -eq 1 ] && [ "$saida" = "Arquivo nao pode ser aberto" ] ||
-    falhar "a missing board: status $estado, output '$saida'"
+(cd "$1" && cpack -G DEB -B "$PASTA" >/dev/null) && deb=$(ls "$PASTA"/tabuleiro2_*.deb) || falhar "cpack made no .deb"
+dpkg-deb -f "$deb" Depends | grep -Eq '(^|, )liballegro4\.4( |,|$)' || falhar "Depends lacks liballegro4.4"
+achados=$(lintian --fail-on error,warning "$deb" 2>/dev/null) || falhar "lintian: $achados"
+dpkg-deb -x "$deb" "$PASTA/raiz" || falhar "the package does not unpack"
+achados=$(desktop-file-validate "$PASTA"/raiz/usr/share/applications/*.desktop 2>&1) && [ -z "$achados" ] || falhar "desktop-file-validate: $achados"
+# lintian checks each icon's size against its folder, but not the PNG itself.
+identify -regard-warnings "$PASTA"/raiz/usr/share/icons/hicolor/*/apps/*.png >/dev/null || falhar "a broken icon"
+achados=$(appstreamcli validate-tree --no-net --strict "$PASTA/raiz") || falhar "appstreamcli: $achados"
+jogar "$PASTA/raiz/usr/games/tabuleiro2"
 echo "PASS"
