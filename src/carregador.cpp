@@ -14,8 +14,11 @@ const char* const ARQUIVOS_IMAGENS[TOTAL_IMAGENS] = {
     "parede.bmp", "monstro0.bmp", "monstro1.bmp", "avatar0.bmp", "avatar1.bmp",
 };
 
-// A new element for a cell character, or NULL for '0'.
-static Elemento* criar_elemento(char c, BITMAP* const imagens[TOTAL_IMAGENS]) {
+int caractere_de_celula(int c) {
+    return c >= '0' && c <= '3';
+}
+
+Elemento* criar_elemento(char c, BITMAP* const imagens[TOTAL_IMAGENS]) {
     switch (c) {
     case '1': return new Elemento(PAREDE, imagens[IMAGEM_PAREDE], imagens[IMAGEM_PAREDE]);
     case '2':
@@ -33,7 +36,7 @@ void ler_tabuleiro(FILE* arquivo, BITMAP* const imagens[TOTAL_IMAGENS]) {
     for (int n = 0; n < celulas;) {
         int c = fgetc(arquivo);
         if (c == EOF) break; // end of file and read errors alike
-        if (c < '0' || c > '3') continue;
+        if (!caractere_de_celula(c)) continue;
         mapa[n % LARGURA_TABULEIRO][n / LARGURA_TABULEIRO] = criar_elemento((char)c, imagens);
         n++;
     }
@@ -65,7 +68,9 @@ static uint32_t ler_32(const unsigned char* p) {
     return p[0] | p[1] << 8 | p[2] << 16 | (uint32_t)p[3] << 24;
 }
 
-static uint32_t ler_16(const unsigned char* p) { return p[0] | p[1] << 8; }
+static uint32_t ler_16(const unsigned char* p) {
+    return p[0] | p[1] << 8;
+}
 
 // Allegro takes a BMP on trust: one cut short loads with the missing pixels
 // left as whatever memory held, and absurd sizes overflow its arithmetic.

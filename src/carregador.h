@@ -3,6 +3,8 @@
 #ifndef CARREGADOR_H
 #define CARREGADOR_H
 
+#include "tabuleiro.h"
+
 #include <allegro.h>
 #include <cstdio>
 
@@ -34,6 +36,13 @@ BITMAP* carregar_imagem(const char* nome);
 // Ends the process with SAIDA_FALHA_INICIO, naming the file on standard
 // error, when its image did not load: nothing is ever drawn with a null image.
 void exigir_imagem(BITMAP* imagem, const char* nome);
+
+// 1 for the characters that fill a cell ('0' to '3'), 0 for those skipped.
+int caractere_de_celula(int c);
+
+// A new element, standing, for a cell character with its kind's images;
+// NULL for '0' and any character that is not a cell character.
+Elemento* criar_elemento(char c, BITMAP* const imagens[TOTAL_IMAGENS]);
 
 // Places one new element per cell character of arquivo, row by row, until
 // end of file, a read error or a full board. Called by construir.
