@@ -1,0 +1,222 @@
+// The board editor's entry and window. "tabuleiro2-editor [FILE]" paints
+// FILE's board with the mouse in the game's own look and saves it with S;
+// "tabuleiro2-editor --verificar FILE" checks a hand-written board file.
+#include "edicao.h"
+#include "tabuleiro2.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+const int PAUSA_EDITOR = 10; // milliseconds between two looks at the keys and the mouse
+const int BOTAO_ESQUERDO = 1, BOTAO_DIREITO = 2; // bits of mouse_b
+const int SAIDA_ACHADOS = 1;                     // exit status of a check that found something
+const int TAMANHO_CAMINHO = 1024;
+// The data folder as the executable's own folder, its data/ subfolder (the
+// build tree) or, for an install, DADOS_INSTALADOS (defined by CMake).
+static const char* const PASTAS_DADOS[] = {"", "data", DADOS_INSTALADOS};
+
+static const char* nome; // the board file
+static BITMAP* imagens[TOTAL_IMAGENS];
+static BITMAP* fundo;
+static BITMAP* quadro; // back buffer
+
+// Prints a start-up failure and ends with SAIDA_FALHA_INICIO.
+static void falhar(const char* o_que, const char* motivo) {
+    fprintf(stderr, "%s: %s\n", o_que, motivo);
+    exit(SAIDA_FALHA_INICIO);
+}
+
+static void exigir(int sucesso, const char* chamada) {
+    if (!sucesso)
+        falhar((std::string("Falha em ") + chamada).c_str(),
+               allegro_error[0] != '\0' ? allegro_error : "motivo desconhecido");
+}
+
+// A board file, open for reading; NULL when it does not exist. Ends the
+// process with SAIDA_FALHA_INICIO when it exists but cannot be read.
+static FILE* abrir_tabuleiro(const char* arquivo_nome) {
+    FILE* arquivo = fopen(arquivo_nome, "r");
+    if (arquivo == NULL && errno == ENOENT) return NULL;
+    if (arquivo == NULL) falhar("Arquivo nao pode ser aberto", arquivo_nome);
+    // A directory opens, but its first read fails.
+    ungetc(fgetc(arquivo), arquivo);
+    if (ferror(arquivo)) falhar("Arquivo nao pode ser aberto", arquivo_nome);
+    return arquivo;
+}
+
+// Loads the background and the element images from the first data folder
+// that has the background; any image missing ends the start-up.
+static void carregar_imagens() {
+    char executavel[TAMANHO_CAMINHO], pasta[TAMANHO_CAMINHO], caminho[TAMANHO_CAMINHO];
+    get_executable_name(executavel, sizeof executavel);
+    for (const char* dados : PASTAS_DADOS) {
+        replace_filename(pasta, executavel, dados, sizeof pasta);
+        if (exists(append_filename(caminho, pasta, ARQUIVO_CHAO, sizeof caminho))) break;
+    }
+    fundo = carregar_imagem(append_filename(caminho, pasta, ARQUIVO_CHAO, sizeof caminho));
+    exigir_imagem(fundo, caminho);
+    for (int i = 0; i < TOTAL_IMAGENS; i++) {
+        imagens[i] =
+            carregar_imagem(append_filename(caminho, pasta, ARQUIVOS_IMAGENS[i], sizeof caminho));
+        exigir_imagem(imagens[i], caminho);
+    }
+}
+
+static void iniciar() {
+    FILE* arquivo = abrir_tabuleiro(nome);
+    exigir(allegro_init() == 0, "allegro_init");
+    exigir(install_keyboard() == 0, "install_keyboard");
+    exigir(install_timer() == 0, "install_timer");
+    exigir(install_mouse() >= 0, "install_mouse");
+    set_keyboard_rate(0, 0); // a held Esc is one Esc, not the second one
+    set_color_depth(PROFUNDIDADE_COR);
+    exigir(set_gfx_mode(GFX_AUTODETECT_WINDOWED, LARGURA_JANELA, ALTURA_JANELA, 0, 0) == 0,
+           "set_gfx_mode");
+    quadro = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
+    exigir(quadro != NULL, "create_bitmap");
+    carregar_imagens();
+    if (arquivo != NULL) {
+        ler_tabuleiro(arquivo, imagens);
+        fclose(arquivo);
+    }
+    enable_hardware_cursor();
+    select_mouse_cursor(MOUSE_CURSOR_ARROW);
+    show_mouse(screen);
+}
+
+static void mostrar_quadro() {
+    desenhar_tabuleiro(quadro, fundo);
+    scare_mouse();
+    blit(quadro, screen, 0, 0, 0, 0, LARGURA_JANELA, ALTURA_JANELA);
+    unscare_mouse();
+}
+
+// The editing state, shown in the title.
+static char pincel = '1';
+static int alterado, aviso = AVISO_NENHUM, fim;
+static int redesenhar = 1; // a cell changed since the window was last drawn
+
+// Key presses and mouse changes, in the order Allegro's input thread saw
+// them, for the loop to take in turn: no click however short, no step of a
+// drag and no brush chosen just before a click is lost or taken out of turn.
+struct Evento {
+    int tecla;   // scancode of a key pressed; 0 for the mouse
+    int posicao; // mouse_pos then
+    int botoes;  // mouse_b then
+};
+const unsigned TAMANHO_FILA = 256;
+static Evento fila[TAMANHO_FILA];
+static std::atomic<unsigned> escritos, lidos; // the input thread writes, the loop reads
+
+static void anotar(int tecla) {
+    unsigned n = escritos;
+    if (n - lidos == TAMANHO_FILA) return; // full: the loop is far behind
+    fila[n % TAMANHO_FILA] = {tecla, mouse_pos, mouse_b};
+    escritos = n + 1;
+}
+
+static void anotar_tecla(int codigo) {
+    if (!(codigo & 0x80)) anotar(codigo); // presses only
+}
+
+static void anotar_mouse(int) {
+    anotar(0);
+}
+
+// Paints along the pointer's way while a button is down: the left one
+// with the brush, the right one empties.
+static void pintar(int botoes, int posicao) {
+    static int ultima = -1; // the position last painted in this stroke; -1: none
+    if (!(botoes & (BOTAO_ESQUERDO | BOTAO_DIREITO))) {
+        ultima = -1;
+        return;
+    }
+    if (ultima < 0) ultima = posicao;
+    char c = botoes & BOTAO_ESQUERDO ? pincel : '0';
+    if (pintar_linha(ultima >> 16, ultima & 0xffff, posicao >> 16, posicao & 0xffff, c, imagens)) {
+        alterado = redesenhar = 1;
+        aviso = AVISO_NENHUM;
+    }
+    ultima = posicao;
+}
+
+// A brush key, S or Esc.
+static void teclar(int tecla) {
+    if (tecla == KEY_ESC) {
+        fim = !alterado || aviso == AVISO_SAIR;
+        aviso = AVISO_SAIR;
+        return;
+    }
+    aviso = AVISO_NENHUM;
+    if (tecla >= KEY_0 && tecla <= KEY_3) pincel = (char)('0' + tecla - KEY_0);
+    if (tecla != KEY_S) return;
+    if (gravar_tabuleiro(nome))
+        alterado = 0;
+    else
+        aviso = AVISO_FALHA_GRAVAR;
+}
+
+// Takes the input in turn and shows its effect until Esc ends it.
+static void editar() {
+    std::string mostrado;
+    keyboard_lowlevel_callback = anotar_tecla;
+    mouse_callback = anotar_mouse;
+    while (!fim) {
+        for (; lidos != escritos && !fim; lidos++) {
+            const Evento& e = fila[lidos % TAMANHO_FILA];
+            if (e.tecla == 0)
+                pintar(e.botoes, e.posicao);
+            else
+                teclar(e.tecla);
+        }
+        std::string agora = titulo(nome, alterado, pincel, aviso);
+        if (agora != mostrado) set_window_title((mostrado = agora).c_str());
+        if (redesenhar) mostrar_quadro();
+        redesenhar = 0;
+        clear_keybuf(); // keys are taken from the queue above only
+        rest(PAUSA_EDITOR);
+    }
+    mouse_callback = NULL;
+    keyboard_lowlevel_callback = NULL;
+}
+
+static void encerrar() {
+    show_mouse(NULL);
+    for (auto& coluna : mapa)
+        for (Elemento*& e : coluna) {
+            delete e;
+            e = NULL;
+        }
+    for (BITMAP* imagem : imagens)
+        destroy_bitmap(imagem);
+    destroy_bitmap(fundo);
+    destroy_bitmap(quadro);
+    allegro_exit();
+}
+
+// The check: findings on standard error, the status says whether any.
+static int verificar(const char* arquivo_nome) {
+    FILE* arquivo = abrir_tabuleiro(arquivo_nome);
+    if (arquivo == NULL) falhar("Arquivo nao pode ser aberto", arquivo_nome);
+    std::string achados = verificar_tabuleiro(arquivo, arquivo_nome);
+    int erro = ferror(arquivo);
+    fclose(arquivo);
+    if (erro) falhar("Arquivo nao pode ser lido", arquivo_nome);
+    fputs(achados.c_str(), stderr);
+    return achados.empty() ? 0 : SAIDA_ACHADOS;
+}
+
+int main(int argc, char** argv) {
+    if (argc > 1 && strcmp(argv[1], "--verificar") == 0) {
+        if (argc != 3) falhar("Uso", "tabuleiro2-editor --verificar ARQUIVO");
+        return verificar(argv[2]);
+    }
+    nome = argc > 1 ? argv[1] : ARQUIVO_TABULEIRO;
+    iniciar();
+    editar();
+    encerrar();
+    return 0;
+}
+END_OF_MAIN()
