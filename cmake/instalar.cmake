@@ -9,8 +9,8 @@ set(pasta_lancador games)
 set(pasta_dados ${CMAKE_INSTALL_DATADIR}/games/tabuleiro2)
 set(pasta_jogo ${CMAKE_INSTALL_LIBEXECDIR}/tabuleiro2)
 # One entry per program: its man page in docs/, its desktop entry in cmake/.
-set(paginas_manual tabuleiro2.6)
-set(entradas_desktop tabuleiro2.desktop)
+set(paginas_manual tabuleiro2.6 tabuleiro2-editor.6)
+set(entradas_desktop tabuleiro2.desktop tabuleiro2-editor.desktop)
 set(sitio https://tabuleiro2.org)
 
 install(TARGETS tabuleiro2 RUNTIME DESTINATION ${pasta_jogo})
@@ -68,3 +68,9 @@ configure_file(cmake/${metainfo}.in ${metainfo} @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 include(cmake/debian/pacote.cmake)
+
+# The board editor beside the launcher; it finds the images relative to
+# itself, as the launcher does.
+file(RELATIVE_PATH EDITOR_DADOS /p/${pasta_lancador} /p/${pasta_dados})
+target_compile_definitions(tabuleiro2-editor PRIVATE DADOS_INSTALADOS="${EDITOR_DADOS}")
+install(TARGETS tabuleiro2-editor RUNTIME DESTINATION ${pasta_lancador})
