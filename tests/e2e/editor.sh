@@ -1,0 +1,42 @@
+#!/bin/bash
+# The board editor in a real window, real clicks and keys: each brush, a drag, the right
+# button, S and the file, Esc with unsaved changes; the checker's statuses. Usage: editor.sh EDITOR
+set -u
+EDITOR=$1
+. "$(dirname "$0")/comum.sh"
+iniciar_xvfb
+cd "$(mktemp -d)" || falhar "no temporary folder"
+trap "[ -n \"\${JOGO_PID:-}\" ] && kill -KILL \$JOGO_PID 2>/dev/null; rm -rf '$PWD'; $(trap -p EXIT | cut -d\' -f2)" EXIT
+
+# Waits until the editor's window is titled as regular expression $1.
+esperar_titulo() {
+    local prazo=$(($(agora_ms) + 20000))
+    until xdotool search --onlyvisible --name "$1" >/dev/null; do
+        kill -0 "$JOGO_PID" && [ "$(agora_ms)" -lt "$prazo" ] || falhar "no window titled '$1'"
+    done
+}
+
+"$EDITOR" novo.map &
+JOGO_PID=$!
+esperar_titulo '^novo\.map - pincel: parede - '
+# One burst, at cell centres: walls dragged across row 3, a monster in (1, 1), an
+# avatar in (3, 1), (5, 3) emptied by brush 0 and (7, 3) by the right button; S.
+xdotool mousemove 25 175 mousedown 1 mousemove 775 175 mouseup 1 key 2 mousemove 75 75 click 1 \
+    key 3 mousemove 175 75 click 1 key 0 mousemove 275 175 click 1 mousemove 375 175 click 3 key s
+esperar_titulo '^novo\.map - pincel: vazio - '
+printf '%s\n' 0000000000000000 0203000000000000 0000000000000000 1111101011111111 \
+    0000000000000000{,,,,,,,} >esperado.map
+cmp novo.map esperado.map || falhar "saved board: $(cat novo.map)"
+
+xdotool mousemove 25 175 click 3 key Escape
+esperar_titulo '^novo\.map\* - pincel: vazio - Esc de novo sai sem gravar'
+xdotool key Escape
+esperar_fim 10
+[ "$ESTADO" -eq 0 ] && cmp -s novo.map esperado.map || falhar "second Esc: status $ESTADO, board $(cat novo.map)"
+
+printf '0\n' >curto.map && mkdir pasta.map
+for caso in novo.map:0 curto.map:1 nenhum.map:2 pasta.map:2; do
+    "$EDITOR" --verificar "${caso%:*}" 2>/dev/null
+    [ $? -eq "${caso#*:}" ] || falhar "--verificar ${caso%:*}: status other than ${caso#*:}"
+done
+echo "PASS"
