@@ -163,7 +163,7 @@ static void editar() {
     std::string mostrado;
     keyboard_lowlevel_callback = anotar_tecla;
     mouse_callback = anotar_mouse;
-    while (!fim) {
+    for (;;) {
         for (; lidos != escritos && !fim; lidos++) {
             const Evento& e = fila[lidos % TAMANHO_FILA];
             if (e.tecla == 0)
@@ -171,6 +171,7 @@ static void editar() {
             else
                 teclar(e.tecla);
         }
+        if (fim) break;
         std::string agora = titulo(nome, alterado, pincel, aviso);
         if (agora != mostrado) set_window_title((mostrado = agora).c_str());
         if (redesenhar) mostrar_quadro();

@@ -20,9 +20,9 @@ esperar_titulo() {
 JOGO_PID=$!
 esperar_titulo '^novo\.map - pincel: parede - '
 # One burst, at cell centres: walls dragged across row 3, a monster in (1, 1), an
-# avatar in (3, 1), (5, 3) emptied by brush 0 and (7, 3) by the right button; S.
+# avatar in (3, 1), (7, 3) emptied by the right button and (5, 3) by brush 0; S.
 xdotool mousemove 25 175 mousedown 1 mousemove 775 175 mouseup 1 key 2 mousemove 75 75 click 1 \
-    key 3 mousemove 175 75 click 1 key 0 mousemove 275 175 click 1 mousemove 375 175 click 3 key s
+    key 3 mousemove 175 75 click 1 mousemove 375 175 click 3 key 0 mousemove 275 175 click 1 key s
 esperar_titulo '^novo\.map - pincel: vazio - '
 printf '%s\n' 0000000000000000 0203000000000000 0000000000000000 1111101011111111 \
     0000000000000000{,,,,,,,} >esperado.map
@@ -35,8 +35,8 @@ esperar_fim 10
 [ "$ESTADO" -eq 0 ] && cmp -s novo.map esperado.map || falhar "second Esc: status $ESTADO, board $(cat novo.map)"
 
 printf '0\n' >curto.map && mkdir pasta.map
-for caso in novo.map:0 curto.map:1 nenhum.map:2 pasta.map:2; do
-    "$EDITOR" --verificar "${caso%:*}" 2>/dev/null
-    [ $? -eq "${caso#*:}" ] || falhar "--verificar ${caso%:*}: status other than ${caso#*:}"
+for caso in "--verificar novo.map:0" "--verificar curto.map:1" "--verificar nenhum.map:2" pasta.map:2; do
+    timeout 10 "$EDITOR" ${caso%:*} 2>/dev/null
+    [ $? -eq "${caso#*:}" ] || falhar "editor ${caso%:*}: status other than ${caso#*:}"
 done
 echo "PASS"
