@@ -172,10 +172,11 @@ static void editar() {
                 teclar(e.tecla);
         }
         if (fim) break;
-        std::string agora = titulo(nome, alterado, pincel, aviso);
-        if (agora != mostrado) set_window_title((mostrado = agora).c_str());
         if (redesenhar) mostrar_quadro();
         redesenhar = 0;
+        // Titled only once drawn: whoever reads the title sees the board too.
+        std::string agora = titulo(nome, alterado, pincel, aviso);
+        if (agora != mostrado) set_window_title((mostrado = agora).c_str());
         clear_keybuf(); // keys are taken from the queue above only
         rest(PAUSA_EDITOR);
     }
