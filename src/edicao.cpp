@@ -57,7 +57,7 @@ int pintar_linha(int x0, int y0, int x1, int y1, char c, BITMAP* const imagens[T
     int dx = x1 - x0, dy = y1 - y0;
     int passos = std::max(std::abs(dx), std::abs(dy));
     int mudadas = pintar_celula(celula(x0), celula(y0), c, imagens);
-    // One pixel at a time along the longer axis: no cell crossed is skipped.
+    // One step per pixel along the longer axis, so that no cell is jumped over.
     for (int i = 1; i <= passos; i++)
         mudadas +=
             pintar_celula(celula(x0 + dx * i / passos), celula(y0 + dy * i / passos), c, imagens);
