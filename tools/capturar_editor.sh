@@ -10,7 +10,7 @@ SAIDA=$(realpath "${2:-$RAIZ/docs/editor.png}")
 iniciar_xvfb
 PASTA=$(mktemp -d)
 cp "$BUILD/data/tabuleiro.map" "$PASTA/" && cd "$PASTA" || falhar "no sample board: build first"
-"$BUILD/tabuleiro2-editor" tabuleiro.map &
+setsid "$BUILD/tabuleiro2-editor" tabuleiro.map &
 JOGO_PID=$!
 xdotool search --sync --onlyvisible --name '^tabuleiro\.map - ' >/dev/null
 # Walls dragged along the bottom corridor, a monster and a second avatar.

@@ -5,18 +5,13 @@ set -u
 EDITOR=$1
 . "$(dirname "$0")/comum.sh"
 iniciar_xvfb
-cd "$(mktemp -d)" || falhar "no temporary folder"
-trap "[ -n \"\${JOGO_PID:-}\" ] && kill -KILL \$JOGO_PID 2>/dev/null; rm -rf '$PWD'; $(trap -p EXIT | cut -d\' -f2)" EXIT
+PASTA=$(mktemp -d) && cd "$PASTA" || falhar "no temporary folder"
 
-# Waits until the editor's window is titled as regular expression $1.
-esperar_titulo() {
-    local prazo=$(($(agora_ms) + 20000))
-    until xdotool search --onlyvisible --name "$1" >/dev/null; do
-        kill -0 "$JOGO_PID" && [ "$(agora_ms)" -lt "$prazo" ] || falhar "no window titled '$1'"
-    done
-}
+# Waits until the editor's window is titled as regular expression $1. One
+# connection all along: Xvfb resets, dropping new clients, when its last one goes.
+esperar_titulo() { timeout 20 xdotool search --sync --onlyvisible --name "$1" >/dev/null || falhar "no window titled '$1'"; }
 
-"$EDITOR" novo.map &
+setsid "$EDITOR" novo.map &
 JOGO_PID=$!
 esperar_titulo '^novo\.map - pincel: parede - '
 # One burst, at cell centres: walls dragged across row 3, a monster in (1, 1), an
