@@ -1,6 +1,7 @@
 #!/bin/bash
 # The board editor in a real window, real clicks and keys: each brush, a drag, the right
-# button, S and the file, Esc with unsaved changes; the checker's statuses. Usage: editor.sh EDITOR
+# button, S and the file, Esc with unsaved changes; the checker's statuses; the installed
+# editor. Usage: editor.sh EDITOR BUILD_FOLDER
 set -u
 EDITOR=$1
 . "$(dirname "$0")/comum.sh"
@@ -34,4 +35,11 @@ for caso in "--verificar novo.map:0" "--verificar curto.map:1" "--verificar nenh
     timeout 10 "$EDITOR" ${caso%:*} 2>/dev/null
     [ $? -eq "${caso#*:}" ] || falhar "editor ${caso%:*}: status other than ${caso#*:}"
 done
+
+# Installed beside the launcher, it finds the images; with no file named, it edits tabuleiro.map.
+cmake --install "$2" --prefix "$PASTA/prefixo" >/dev/null || falhar "cmake --install failed"
+setsid "$PASTA/prefixo/games/tabuleiro2-editor" &
+JOGO_PID=$!
+esperar_titulo '^tabuleiro\.map - pincel: parede - '
+xdotool key Escape && esperar_fim 10
 echo "PASS"
