@@ -15,8 +15,7 @@ const std::string QUATRO =
     "0123012301230123\n1230123012301230\n2301230123012301\n3012301230123012\n";
 const std::string DOZE = QUATRO + QUATRO + QUATRO;
 
-// In a temporary folder: a plain board read by the loader saves byte for
-// byte as it was; saves that cannot write change nothing.
+// A plain board read by the loader saves byte for byte; saves that cannot write change nothing.
 TEST(Gravar, DozeLinhasDe16OuNada) {
     char pasta[] = "/tmp/tabuleiro2-XXXXXX";
     BITMAP* imagens[TOTAL_IMAGENS] = {}; // nothing is drawn here
