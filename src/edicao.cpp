@@ -10,6 +10,7 @@
 #include <cstring>
 
 #ifdef _WIN32
+#define NOMINMAX // windows.h would make std::max a macro call
 #include <winalleg.h>
 
 #include <io.h>
