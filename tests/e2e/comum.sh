@@ -15,7 +15,7 @@ agora_ms() { date +%s%3N; }
 iniciar_xvfb() {
     local fd
     fd=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fd" 2>/dev/null &
     XVFB_PID=$!
     trap 'parar_jogo; kill "$XVFB_PID"; rm -rf "${PASTA:-}"' EXIT
     for _ in $(seq 100); do [ -s "$fd" ] && break; sleep 0.1; done
