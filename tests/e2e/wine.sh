@@ -1,53 +1,38 @@
-# The end-to-end scripts' game functions for the Windows .exe under Wine,
-# in the prefix at $E2E_WINE, on Wine's virtual desktop (a stand-in for a
-# window manager). Sourced by comum.sh; `wine.sh criar|remover PREFIX`
-# makes or removes that prefix.
-export WINEPREFIX=$E2E_WINE WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The scripts' game functions for the .exe under Wine in prefix $E2E_WINE, on Wine's virtual
+# desktop (a stand-in for a window manager); sourced by comum.sh. `wine.sh criar PREFIX ZIP`
+# makes the prefix, the zip unpacked in its C:\tabuleiro2; `wine.sh remover PREFIX` ends both.
+export WINEPREFIX=${E2E_WINE:-$2} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-criar_prefixo() {
-    wineboot -i && wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f &&
-        wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f &&
-        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f && wineserver -w
-} >/dev/null 2>&1
-
-# The game's window is an X child of the desktop's, its 800 x 600 client
-# area a child of that, shown before the first frame (one colour until
-# then); keys go to the desktop, which hands them on.
+# The window is an X child of the desktop's, its 800 x 600 client area a
+# child of that, one colour until the first frame. Keys go to the desktop.
 iniciar_jogo() {
     setsid wine "$@" &
-    JOGO_PID=$!
-    local prazo=$(($(agora_ms) + 30000)) quadro
-    JANELA=
+    JOGO_PID=$! JANELA=
+    local prazo=$(($(agora_ms) + 30000)) topo
     while [ -z "$JANELA" ]; do
         kill -0 "$JOGO_PID" 2>/dev/null || falhar "the game ended before its window showed"
-        [ "$(agora_ms)" -lt "$prazo" ] || falhar "no 800x600 game window within 30 s"
+        [ "$(agora_ms)" -lt "$prazo" ] || falhar "no 800x600 game window drawn within 30 s"
         sleep 0.1
-        quadro=$(xdotool search --name '^tabuleiro2$' 2>/dev/null | head -n1)
-        [ -z "$quadro" ] || JANELA=$(xwininfo -children -id "$quadro" | awk '/ 800x600\+/ { print $1 }')
-        [ -z "$JANELA" ] || [ "$(xwd -silent -id "$JANELA" | convert xwd:- -format %k info:)" -gt 1 ] || JANELA=
+        topo=$(xdotool search --name '^tabuleiro2$' 2>/dev/null | head -n1)
+        [ -z "$topo" ] || JANELA=$(xwininfo -children -id "$topo" | awk '/ 800x600\+/ {print $1}')
+        [ -z "$JANELA" ] || [ "$(capturar png:- | convert - -format %k info:)" -gt 1 ] || JANELA=
     done
     xdotool search --name 'Wine desktop$' windowfocus --sync
 }
 
-# Windows ends lines with CR LF; the CR is dropped here.
+# Windows ends lines with CR LF; the CRs go. Files: Wine's own processes hold pipes open.
 rodar_jogo() {
-    local saida erro estado
-    saida=$(mktemp) erro=$(mktemp)
-    timeout 20 wine "$@" >"$saida" 2>"$erro"
-    estado=$?
-    tr -d '\r' <"$saida" && tr -d '\r' <"$erro" >&2
-    rm -f "$saida" "$erro"
-    return $estado
+    local s; s=$(mktemp -d)
+    timeout 20 wine "$@" >"$s/saida" 2>"$s/erro"
+    set -- $? "$s"
+    tr -d '\r' <"$2/saida" && tr -d '\r' <"$2/erro" >&2 && rm -r "$2" && return "$1"
 }
 
-# timeout and kill reach Wine's loader, not always the Windows process.
-parar_jogo() {
-    [ -z "${JOGO_PID:-}" ] || kill -KILL -- "-$JOGO_PID" 2>/dev/null
-    wineserver -k 2>/dev/null
-    wineserver -w 2>/dev/null
-}
+# Every Windows process of the prefix: kill and timeout reach Wine's loader, not always those.
+parar_jogo() { wineserver -k; wineserver -w; } 2>/dev/null
 
-if [ "$0" = "${BASH_SOURCE[0]}" ]; then
-    export E2E_WINE=$2 WINEPREFIX=$2
-    if [ "$1" = criar ]; then rm -rf "$2" && criar_prefixo; else parar_jogo; rm -rf "$2"; fi
-fi
+[ "$0" != "${BASH_SOURCE[0]}" ] || { parar_jogo; rm -rf "$2"; [ "$1" = remover ] || { wineboot -i &&
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f &&
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f &&
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f &&
+    wineserver -w && mkdir "$2/drive_c/tabuleiro2" && cd "$_" && unzip -q "$3"; }; }
