@@ -12,7 +12,8 @@ if "%~1"=="" (
     goto fim
 )
 set "pasta=%TEMP%\tabuleiro2-%RANDOM%%RANDOM%"
-mkdir "%pasta%" || exit /b 2
+mkdir "%pasta%"
+if not exist "%pasta%\" exit /b 2
 rem A board that cannot be read is left for the game itself to report.
 copy /y "%~1" "%pasta%\tabuleiro.map" >nul 2>nul
 copy /y "%aqui%*.bmp" "%pasta%" >nul

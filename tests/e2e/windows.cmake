@@ -1,14 +1,16 @@
-# Included by windows/CMakeLists.txt: a Wine prefix holding the unpacked zip, made once per
-# run; the Linux scripts on its .exe, one at a time (one Wine server, one display).
+# For windows/CMakeLists.txt: per run, one Wine prefix holding the unpacked zip, one test at a time.
+set(e2e ${CMAKE_CURRENT_LIST_DIR})
 set(prefixo ${PROJECT_BINARY_DIR}/prefixo_wine)
-add_test(NAME windows.preparar COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wine.sh criar ${prefixo}
-  ${PROJECT_BINARY_DIR}/${nome_zip}.zip)
-add_test(NAME windows.limpar COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wine.sh remover ${prefixo})
+add_test(NAME windows.preparar
+  COMMAND bash ${e2e}/wine.sh criar ${prefixo} ${PROJECT_BINARY_DIR}/${nome_zip}.zip)
+add_test(NAME windows.limpar COMMAND bash ${e2e}/wine.sh remover ${prefixo})
 set_tests_properties(windows.preparar PROPERTIES FIXTURES_SETUP wine LABELS windows)
 set_tests_properties(windows.limpar PROPERTIES FIXTURES_CLEANUP wine LABELS windows)
+set(pasta ${prefixo}/drive_c/tabuleiro2)
 foreach(teste janela andar falhas_inicio)
-  add_test(NAME windows.${teste} COMMAND ${CMAKE_CURRENT_LIST_DIR}/${teste}.sh
-    ${prefixo}/drive_c/tabuleiro2/tabuleiro2.exe ${prefixo}/drive_c/tabuleiro2)
-  set_tests_properties(windows.${teste} PROPERTIES FIXTURES_REQUIRED wine LABELS windows
-    ENVIRONMENT E2E_WINE=${prefixo} RESOURCE_LOCK wine)
+  add_test(NAME windows.${teste} COMMAND ${e2e}/${teste}.sh ${pasta}/tabuleiro2.exe ${pasta})
 endforeach()
+# jogar.bat with no board plays the sample one in its own folder, from any folder.
+add_test(NAME windows.jogar_bat COMMAND ${e2e}/janela.sh ${pasta}/jogar.bat ${pasta})
+set_tests_properties(windows.janela windows.andar windows.falhas_inicio windows.jogar_bat PROPERTIES
+  FIXTURES_REQUIRED wine LABELS windows ENVIRONMENT E2E_WINE=${prefixo} RESOURCE_LOCK wine)
