@@ -78,7 +78,7 @@ windows: deps
 	cmake -S . -B $(BUILD)
 	cmake --build $(BUILD) --target dados -j $(JOBS)
 	cmake -S windows -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/windows/mingw64.cmake \
-	  -DTABULEIRO2_DADOS=$(CURDIR)/$(BUILD)/data
+	  -DTABULEIRO2_NATIVO=$(CURDIR)/$(BUILD)
 	cmake --build $(WINDOWS) -j $(JOBS)
 
 testar-windows: windows
