@@ -68,7 +68,7 @@ bench: build
 # build-windows/tabuleiro2-<version>-win64.zip (see windows/). `make test`
 # also plays it under Wine on a private Xvfb (CTest label `windows`).
 WINDOWS  := build-windows
-PACKAGES += g++-mingw-w64-x86-64 patch zip unzip wine wine64
+PACKAGES += g++-mingw-w64-x86-64 patch zip unzip wine wine64 x11-utils
 
 .PHONY: windows testar-windows
 
