@@ -40,7 +40,7 @@ PACKAGES += lintian appstream desktop-file-utils
 deb: build
 	cd $(BUILD) && cpack -G DEB
 
-# Sanitizers, fuzzing and benchmarks. `make test` also builds a second tree
+# Sanitizers and benchmarks. `make test` also builds a second tree
 # with clang, AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer,
 # and runs there every test but the install and the package, the real game
 # included. `make bench` prints the frame figures.

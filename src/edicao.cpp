@@ -10,7 +10,9 @@
 #include <cstring>
 
 #ifdef _WIN32
-#define NOMINMAX // windows.h would make std::max a macro call
+#ifndef NOMINMAX // windows.h would make std::max a macro call
+#define NOMINMAX
+#endif
 #include <winalleg.h>
 
 #include <io.h>

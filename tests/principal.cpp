@@ -13,8 +13,5 @@ int main(int argc, char** argv) {
     buffer = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
     chao = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
     clear_to_color(chao, makecol(0, 120, 0));
-    int falhas = RUN_ALL_TESTS();
-    for (BITMAP* b : {screen, buffer, chao})
-        destroy_bitmap(b);
-    return falhas;
+    return RUN_ALL_TESTS();
 }

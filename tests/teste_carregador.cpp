@@ -37,20 +37,17 @@ const Caso casos[] = {
     {"para_de_ler_no_192", repetir(cheia + "\n", 12) + "3333\n", Desenho(12, cheia), 203},
 };
 
-struct CarregadorTabela : ::testing::TestWithParam<Caso> {
-    void TearDown() override { limpar_tabuleiro(); }
-};
-
-TEST_P(CarregadorTabela, CelulasNoTabuleiro) {
+TEST(Carregador, CelulasNoTabuleiro) {
     BITMAP* imagens[TOTAL_IMAGENS] = {};
-    FILE* f = fmemopen((void*)GetParam().arquivo.data(), GetParam().arquivo.size(), "r");
-    ler_tabuleiro(f, imagens);
-    EXPECT_EQ(ftell(f), GetParam().lidos);
-    fclose(f);
-    EXPECT_EQ(tabuleiro(), completar(GetParam().tabuleiro));
+    for (const Caso& c : casos) {
+        FILE* f = fmemopen((void*)c.arquivo.data(), c.arquivo.size(), "r");
+        ler_tabuleiro(f, imagens);
+        EXPECT_EQ(ftell(f), c.lidos) << c.nome;
+        fclose(f);
+        EXPECT_EQ(tabuleiro(), completar(c.tabuleiro)) << c.nome;
+        limpar_tabuleiro();
+    }
 }
-INSTANTIATE_TEST_SUITE_P(Casos, CarregadorTabela, ::testing::ValuesIn(casos),
-                         [](const ::testing::TestParamInfo<Caso>& i) { return i.param.nome; });
 
 // Runs in a fresh temporary folder, the working directory while it lasts.
 struct NaPasta : ::testing::Test {

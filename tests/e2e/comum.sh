@@ -3,10 +3,7 @@
 # only through iniciar_jogo, capturar, tecla, esperar_fim, rodar_jogo and
 # parar_jogo; with E2E_WINE set, wine.sh redefines them for Windows.
 
-falhar() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+falhar() { echo "FAIL: $*" >&2; exit 1; }
 
 agora_ms() { date +%s%3N; }
 
@@ -32,7 +29,8 @@ preparar_pasta() {
     [ $# -lt 2 ] || printf '%s\n' "$2" >tabuleiro.map
 }
 
-# Starts the game in the background and waits for its 800 x 600 window.
+# Starts the game in the background and waits for its 800 x 600 window,
+# the one named as TITULO (a regular expression) says, when it is set.
 iniciar_jogo() {
     setsid "$@" &
     JOGO_PID=$!
@@ -42,7 +40,7 @@ iniciar_jogo() {
         kill -0 "$JOGO_PID" 2>/dev/null || falhar "the game ended before its window showed"
         [ "$(agora_ms)" -lt "$prazo" ] || falhar "no game window within 20 s"
         sleep 0.1
-        JANELA=$(xdotool search --onlyvisible --name '^tabuleiro2$' 2>/dev/null | head -n1)
+        JANELA=$(xdotool search --onlyvisible --name "${TITULO:-^tabuleiro2\$}" 2>/dev/null | head -n1)
     done
     xdotool getwindowgeometry "$JANELA" | grep -q 'Geometry: 800x600' || falhar "window not 800x600"
 }

@@ -10,7 +10,9 @@ set(pasta ${prefixo}/drive_c/tabuleiro2)
 foreach(teste janela andar falhas_inicio)
   add_test(NAME windows.${teste} COMMAND ${e2e}/${teste}.sh ${pasta}/tabuleiro2.exe ${pasta})
 endforeach()
+add_test(NAME windows.editor COMMAND ${e2e}/editor.sh ${pasta}/tabuleiro2-editor.exe)
 # jogar.bat with no board plays the sample one in its own folder, from any folder.
 add_test(NAME windows.jogar_bat COMMAND ${e2e}/janela.sh ${pasta}/jogar.bat ${pasta})
-set_tests_properties(windows.janela windows.andar windows.falhas_inicio windows.jogar_bat PROPERTIES
+set_tests_properties(windows.janela windows.andar windows.falhas_inicio windows.editor windows.jogar_bat
+  PROPERTIES
   FIXTURES_REQUIRED wine LABELS windows ENVIRONMENT E2E_WINE=${prefixo} RESOURCE_LOCK wine)

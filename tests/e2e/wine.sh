@@ -13,7 +13,7 @@ iniciar_jogo() {
         kill -0 "$JOGO_PID" 2>/dev/null || falhar "the game ended before its window showed"
         [ "$(agora_ms)" -lt "$prazo" ] || falhar "no 800x600 game window drawn within 30 s"
         sleep 0.1
-        topo=$(xdotool search --name '^tabuleiro2$' 2>/dev/null | head -n1)
+        topo=$(xdotool search --name "${TITULO:-^tabuleiro2\$}" 2>/dev/null | head -n1)
         [ -z "$topo" ] || JANELA=$(xwininfo -children -id "$topo" | awk '/ 800x600\+/ {print $1}')
         [ -z "$JANELA" ] || [ "$(capturar png:- | convert - -format %k info:)" -gt 1 ] || JANELA=
     done
