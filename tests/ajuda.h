@@ -1,5 +1,5 @@
-// Helpers for the tests and the benchmark: boards written as text, the
-// game's own frames run without their pause, a test sprite.
+// Helpers for the tests and the benchmark: boards as text, the game's own
+// frames without their pause, a test sprite.
 #ifndef AJUDA_H
 #define AJUDA_H
 

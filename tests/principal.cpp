@@ -1,6 +1,5 @@
-// The tests' entry: Allegro's neutral system driver gives memory bitmaps
-// and key[] without a window; the screen, the back buffer and a plain
-// green background are memory bitmaps too, so the game's own frames run.
+// The tests' entry: Allegro's neutral system driver, and memory bitmaps for
+// the screen, the back buffer and a green background, so frames run.
 #include "tabuleiro2.h"
 
 #include <gtest/gtest.h>

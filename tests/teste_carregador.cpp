@@ -1,5 +1,5 @@
-// The board file: which characters make cells, how they wrap into rows,
-// the 192-cell limit, the images each kind gets; which images load.
+// The board file: cell characters, rows, the 192-cell limit, each kind's
+// images; which images load.
 #include "ajuda.h"
 #include "carregador.h"
 
@@ -57,22 +57,17 @@ struct NaPasta : ::testing::Test {
         limpar_tabuleiro();
         EXPECT_EQ(system((std::string("rm -rf ") + pasta).c_str()), 0);
     }
-    void gravar(const char* nome, const std::string& conteudo) {
-        FILE* f = fopen(nome, "wb");
-        fwrite(conteudo.data(), 1, conteudo.size(), f);
-        fclose(f);
-    }
 };
 
-// Each image gets its own red; each kind must carry its own two.
+// Each image a red of its own: each kind gets its own two, shared by all.
 TEST_F(NaPasta, ConstruirLeTabuleiroEImagensDaPastaDeTrabalho) {
     for (int i = 0; i < TOTAL_IMAGENS; i++) {
-        BITMAP* b = create_bitmap(50, 50);
-        clear_to_color(b, makecol(40 * i, 0, 0));
+        BITMAP* b = create_bitmap(1, 1);
+        putpixel(b, 0, 0, makecol(40 * i, 0, 0));
         save_bitmap(ARQUIVOS_IMAGENS[i], b, NULL);
         destroy_bitmap(b);
     }
-    gravar("tabuleiro.map", "0123\n3210\n");
+    std::ofstream("tabuleiro.map") << "0123\n3210\n";
     construir();
     EXPECT_EQ(tabuleiro(), completar({".123321."}));
     const int vermelhos[][2] = {{0, 0}, {40, 80}, {120, 160}}; // moving, standing
@@ -80,14 +75,9 @@ TEST_F(NaPasta, ConstruirLeTabuleiroEImagensDaPastaDeTrabalho) {
         const Elemento* e = mapa[x][0];
         EXPECT_EQ(getpixel(e->imagem_movendo, 0, 0), makecol(vermelhos[x - 1][0], 0, 0)) << x;
         EXPECT_EQ(getpixel(e->imagem_parado, 0, 0), makecol(vermelhos[x - 1][1], 0, 0)) << x;
-        EXPECT_EQ(e->imagem_parado, mapa[7 - x][0]->imagem_parado); // shared per kind
+        EXPECT_EQ(e->imagem_parado, mapa[7 - x][0]->imagem_parado);
         EXPECT_TRUE(e->direcao == PARADO && e->ultima_jogada == 0 && !e->movendo);
     }
-    // The game keeps its images until it ends; the test gives them back.
-    for (BITMAP* b : {mapa[1][0]->imagem_parado, mapa[2][0]->imagem_movendo,
-                      mapa[2][0]->imagem_parado, mapa[3][0]->imagem_movendo,
-                      mapa[3][0]->imagem_parado})
-        destroy_bitmap(b);
 }
 
 // Only a whole, plain BMP of sane size loads: not one cut short, too wide
@@ -108,7 +98,7 @@ TEST_F(NaPasta, SoCarregaImagemBmpInteira) {
         ruins.back()[byte] = (char)valor;
     }
     for (const std::string& ruim : ruins) {
-        gravar("ruim.bmp", ruim);
+        std::ofstream("ruim.bmp", std::ios::binary) << ruim;
         EXPECT_EQ(carregar_imagem("ruim.bmp"), nullptr) << ruim.size() << " bytes";
     }
     ASSERT_EQ(mkdir("pasta.bmp", 0700), 0);

@@ -1,6 +1,5 @@
-// What each frame shows: where each element is drawn, with which image
-// and turned how, over the background, in which order; and the frame's
-// own steps: the Esc test and the pause.
+// What each frame shows: each element where, with which image, turned how,
+// in which order; and the frame's Esc test and pause.
 #include "ajuda.h"
 
 #include <gtest/gtest.h>
@@ -8,10 +7,7 @@
 namespace {
 
 // A sprite as the frame should show it: image, corner and angle.
-struct Sprite {
-    BITMAP* imagem;
-    int px, py, angulo;
-};
+struct Sprite { BITMAP* imagem; int px, py, angulo; };
 
 struct Desenho_ : ::testing::Test {
     BITMAP* movendo = criar_sprite(200, 0, 0);
@@ -23,8 +19,7 @@ struct Desenho_ : ::testing::Test {
         for (BITMAP* b : {movendo, parado, esperado})
             destroy_bitmap(b);
     }
-    // How many pixels of the screen differ from the background with these
-    // sprites drawn on it in this order.
+    // Pixels of the screen unlike the background with these sprites on it.
     int diferencas(std::initializer_list<Sprite> sprites) {
         clear_to_color(esperado, 0);
         blit(chao, esperado, 0, 0, 0, 0, chao->w, chao->h);

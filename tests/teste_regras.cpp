@@ -1,6 +1,5 @@
-// The turns, run through the game's own frames: counters and stamp, key
-// priority, edges, first come first served in board order, blocked moves
-// that still turn.
+// The turns, through the game's own frames: stamp, key priority, edges,
+// first come first served in board order, blocked moves that still turn.
 #include "ajuda.h"
 
 #include <gtest/gtest.h>
@@ -10,10 +9,8 @@ namespace {
 enum { SOBE = 1, DESCE = 2, ESQ = 4, DIR = 8 };
 
 void segurar(int setas) {
-    key[KEY_UP] = (setas & SOBE) != 0;
-    key[KEY_DOWN] = (setas & DESCE) != 0;
-    key[KEY_LEFT] = (setas & ESQ) != 0;
-    key[KEY_RIGHT] = (setas & DIR) != 0;
+    for (int k : {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT}) // SOBE, DESCE, ESQ, DIR
+        key[k] = setas & 1, setas >>= 1;
 }
 
 struct Regras : ::testing::Test {

@@ -1,7 +1,7 @@
-# Shared by the end-to-end tests: a private X server, the game started in
-# it, its window read back and keys sent to it. The scripts reach the game
-# only through iniciar_jogo, capturar, tecla, esperar_fim, rodar_jogo and
-# parar_jogo; with E2E_WINE set, wine.sh redefines them for Windows.
+# Shared by the end-to-end tests: a private X server and the game in it.
+# The scripts reach the game only through iniciar_jogo, capturar, tecla,
+# esperar_fim, rodar_jogo and parar_jogo; with E2E_WINE set, wine.sh
+# redefines them for Windows.
 
 falhar() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -80,13 +80,12 @@ sair_com_esc() {
 CAMISA='#2860e0'
 PELE_MONSTRO='#40b038'
 
-# Box of the pixels of colour $2 in image $1: "w h x y count".
-caixa_da_cor() {
+# Centre "x y" of the pixels of colour $2 in image $1, or "- -"; with $3
+# set, how many they are.
+centro_da_cor() {
     convert "$1" -fuzz 8% -fill black +opaque "$2" -fill white -opaque "$2" \
-        -format '%@ %[fx:round(mean*w*h)]' info: 2>/dev/null | tr 'x+' '  '
+        -format '%@ %[fx:round(mean*w*h)]' info: 2>/dev/null | tr 'x+' '  ' |
+        awk -v n="${3:-}" 'n { print $5; exit } $1 > 0 { print int($3 + $1 / 2), int($4 + $2 / 2); exit } { print "- -" }'
 }
-# Centre "x y" of those pixels, or "- -"; and how many they are.
-centro_da_cor() { caixa_da_cor "$@" | awk '$1 > 0 { print int($3 + $1 / 2), int($4 + $2 / 2); exit } { print "- -" }'; }
-pixels_da_cor() { caixa_da_cor "$@" | awk '{ print $5 }'; }
 
 [ -z "${E2E_WINE:-}" ] || . "$(dirname "${BASH_SOURCE[0]}")/wine.sh"

@@ -25,7 +25,7 @@ conferir() {
         ($3 == 1 || $3 == 3) && $4 > 2 { print "cell " $1 "," $2 " is not drawn as the board says"; exit }
         $4 > 2 { outras++ }
         END { if (NR != 192 || outras > 2 * m) print outras " cells unlike the floor" }'
-    [ "$(pixels_da_cor "$1" "$PELE_MONSTRO")" -ge $((MONSTROS * 400)) ] || echo "monsters missing"
+    [ "$(centro_da_cor "$1" "$PELE_MONSTRO" n)" -ge $((MONSTROS * 400)) ] || echo "monsters missing"
 }
 
 iniciar_jogo "$1"
