@@ -13,7 +13,9 @@ cell at a time, turned to face its way; none can enter an occupied cell.
 Nothing is scored, won or lost: you roam until you press Esc.
 
 Boards are plain text files, one character per cell; the game comes with
-four, and plays any other given on its command line.")
+four, and plays any other given on its command line. A board editor,
+tabuleiro2-editor, paints boards with the mouse in the game's own look and
+checks hand-written ones.")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${sitio}/)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
