@@ -68,7 +68,9 @@ static uint32_t ler_32(const unsigned char* p) {
     return p[0] | p[1] << 8 | p[2] << 16 | (uint32_t)p[3] << 24;
 }
 
-static uint32_t ler_16(const unsigned char* p) { return p[0] | p[1] << 8; }
+static uint32_t ler_16(const unsigned char* p) {
+    return p[0] | p[1] << 8;
+}
 
 // Allegro takes a BMP on trust: one cut short loads with the missing pixels
 // left as whatever memory held, and absurd sizes overflow its arithmetic.

@@ -28,8 +28,8 @@ inline void montar_tabuleiro(const Desenho& d, BITMAP* movendo = NULL, BITMAP* p
     for (int y = 0; y < (int)d.size(); y++)
         for (int x = 0; x < (int)d[y].size(); x++)
             if (d[y][x] >= '1' && d[y][x] <= '3')
-                mapa[x][y] = new Elemento(d[y][x] - '0', movendo ? movendo : cinza,
-                                          parado ? parado : cinza);
+                mapa[x][y] =
+                    new Elemento(d[y][x] - '0', movendo ? movendo : cinza, parado ? parado : cinza);
 }
 
 // The board as a drawing of 12 rows of 16, '.' for an empty cell.

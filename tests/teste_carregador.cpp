@@ -13,10 +13,7 @@
 namespace {
 
 std::string repetir(const std::string& s, int vezes) {
-    std::string r;
-    while (vezes-- > 0)
-        r += s;
-    return r;
+    return vezes > 0 ? s + repetir(s, vezes - 1) : "";
 }
 
 // File in; the board, and how far into the file the loader read.
@@ -31,7 +28,7 @@ const std::string cheia = repetir("2", 16);
 const Caso casos[] = {
     {"vazio", "", {}, 0},
     {"linhas_com_crlf", repetir("1000000000000002\r\n", 12), Desenho(12, "1..............2"), 214},
-    {"linha_curta_nao_termina_a_linha", "123\n" + repetir("0", 12) + "2\n3\n", {"123............2", "3"}, 20},
+    {"linha_curta_continua", "123\n" + repetir("0", 12) + "2\n3\n", {"123............2", "3"}, 20},
     {"outros_caracteres_nao_ocupam_celula", "12345678\n1x2 3\t9a0b1", {"123123.1"}, 20},
     {"binario", std::string("\0\3771\0\2002", 6), {"12"}, 6},
     {"para_de_ler_no_192", repetir(cheia + "\n", 12) + "3333\n", Desenho(12, cheia), 203},

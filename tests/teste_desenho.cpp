@@ -7,7 +7,10 @@
 namespace {
 
 // A sprite as the frame should show it: image, corner and angle.
-struct Sprite { BITMAP* imagem; int px, py, angulo; };
+struct Sprite {
+    BITMAP* imagem;
+    int px, py, angulo;
+};
 
 struct Desenho_ : ::testing::Test {
     BITMAP* movendo = criar_sprite(200, 0, 0);
