@@ -6,6 +6,7 @@
 
 #include "tabuleiro.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 
@@ -47,13 +48,24 @@ static void avisar_sem_tabuleiro() {
     exit(SAIDA_SEM_TABULEIRO);
 }
 
-void construir() {
-    FILE* arquivo = fopen(ARQUIVO_TABULEIRO, "r");
-    if (arquivo == NULL) avisar_sem_tabuleiro();
+FILE* abrir_tabuleiro(const char* nome) {
+    FILE* arquivo = fopen(nome, "r");
+    if (arquivo == NULL) return NULL;
     // A directory opens, but its first read fails: it is no board file.
     int primeiro = fgetc(arquivo);
-    if (ferror(arquivo)) avisar_sem_tabuleiro();
+    if (ferror(arquivo)) {
+        int erro = errno;
+        fclose(arquivo);
+        errno = erro;
+        return NULL;
+    }
     ungetc(primeiro, arquivo);
+    return arquivo;
+}
+
+void construir() {
+    FILE* arquivo = abrir_tabuleiro(ARQUIVO_TABULEIRO);
+    if (arquivo == NULL) avisar_sem_tabuleiro();
     // Every element of a kind shares these; they last until the process ends.
     BITMAP* imagens[TOTAL_IMAGENS];
     for (int i = 0; i < TOTAL_IMAGENS; i++) {
@@ -107,6 +119,13 @@ static int bmp_seguro(const char* nome) {
 
 BITMAP* carregar_imagem(const char* nome) {
     return bmp_seguro(nome) ? load_bitmap(nome, NULL) : NULL;
+}
+
+void exigir(int sucesso, const char* chamada) {
+    if (sucesso) return;
+    fprintf(stderr, "Falha em %s: %s\n", chamada,
+            allegro_error[0] != '\0' ? allegro_error : "motivo desconhecido");
+    exit(SAIDA_FALHA_INICIO);
 }
 
 void exigir_imagem(BITMAP* imagem, const char* nome) {

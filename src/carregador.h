@@ -33,6 +33,14 @@ void construir();
 // uncompressed BMP of at most 4096 x 4096, or cut short.
 BITMAP* carregar_imagem(const char* nome);
 
+// A board file open for reading, or NULL (errno set) when it cannot be
+// opened or is no file at all, as a folder.
+FILE* abrir_tabuleiro(const char* nome);
+
+// Ends a start-up whose Allegro call failed with SAIDA_FALHA_INICIO,
+// naming the call and Allegro's reason on standard error.
+void exigir(int sucesso, const char* chamada);
+
 // Ends the process with SAIDA_FALHA_INICIO, naming the file on standard
 // error, when its image did not load: nothing is ever drawn with a null image.
 void exigir_imagem(BITMAP* imagem, const char* nome);

@@ -28,21 +28,11 @@ static void falhar(const char* o_que, const char* motivo) {
     exit(SAIDA_FALHA_INICIO);
 }
 
-static void exigir(int sucesso, const char* chamada) {
-    if (!sucesso)
-        falhar((std::string("Falha em ") + chamada).c_str(),
-               allegro_error[0] != '\0' ? allegro_error : "motivo desconhecido");
-}
-
-// A board file, open for reading; NULL when it does not exist. Ends the
-// process with SAIDA_FALHA_INICIO when it exists but cannot be read.
-static FILE* abrir_tabuleiro(const char* arquivo_nome) {
-    FILE* arquivo = fopen(arquivo_nome, "r");
-    if (arquivo == NULL && errno == ENOENT) return NULL;
-    if (arquivo == NULL) falhar("Arquivo nao pode ser aberto", arquivo_nome);
-    // A directory opens, but its first read fails.
-    ungetc(fgetc(arquivo), arquivo);
-    if (ferror(arquivo)) falhar("Arquivo nao pode ser aberto", arquivo_nome);
+// The board file to edit, open for reading; NULL when it does not exist
+// yet. Ends the process with SAIDA_FALHA_INICIO when it cannot be read.
+static FILE* abrir_para_editar(const char* arquivo_nome) {
+    FILE* arquivo = abrir_tabuleiro(arquivo_nome);
+    if (arquivo == NULL && errno != ENOENT) falhar("Arquivo nao pode ser aberto", arquivo_nome);
     return arquivo;
 }
 
@@ -65,7 +55,7 @@ static void carregar_imagens() {
 }
 
 static void iniciar() {
-    FILE* arquivo = abrir_tabuleiro(nome);
+    FILE* arquivo = abrir_para_editar(nome);
     exigir(allegro_init() == 0, "allegro_init");
     exigir(install_keyboard() == 0, "install_keyboard");
     exigir(install_timer() == 0, "install_timer");

@@ -12,15 +12,6 @@ BITMAP* buffer;
 BITMAP* chao;
 bool sair;
 
-// Ends the start-up when an Allegro call has failed, naming the call and
-// Allegro's own reason: nothing after it could work.
-static void exigir(int sucesso, const char* chamada) {
-    if (sucesso) return;
-    fprintf(stderr, "Falha em %s: %s\n", chamada,
-            allegro_error[0] != '\0' ? allegro_error : "motivo desconhecido");
-    exit(SAIDA_FALHA_INICIO);
-}
-
 void inicializar() {
     exigir(allegro_init() == 0, "allegro_init");
     exigir(install_keyboard() == 0, "install_keyboard");
