@@ -1,7 +1,7 @@
 # Shared by the end-to-end tests: a private X server and the game in it.
 # The scripts reach the game only through iniciar_jogo, capturar, tecla,
 # esperar_fim, rodar_jogo and parar_jogo; with E2E_WINE set, wine.sh
-# redefines them for Windows.
+# changes how the game is started, found, run and stopped for Windows.
 
 falhar() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -29,20 +29,26 @@ preparar_pasta() {
     [ $# -lt 2 ] || printf '%s\n' "$2" >tabuleiro.map
 }
 
-# Starts the game in the background and waits for its 800 x 600 window,
-# the one named as TITULO (a regular expression) says, when it is set.
+# Starts the game in the background (through LANCADOR, when wine.sh sets it)
+# and waits for its first frame: the window, the one named as TITULO (a
+# regular expression) says when it is set, is one colour until then.
 iniciar_jogo() {
-    setsid "$@" &
-    JOGO_PID=$!
-    local prazo=$(($(agora_ms) + 20000))
-    JANELA=
-    while [ -z "$JANELA" ]; do
-        kill -0 "$JOGO_PID" 2>/dev/null || falhar "the game ended before its window showed"
-        [ "$(agora_ms)" -lt "$prazo" ] || falhar "no game window within 20 s"
+    setsid ${LANCADOR:-} "$@" &
+    JOGO_PID=$! JANELA=
+    local prazo=$(($(agora_ms) + 30000))
+    until [ -n "$JANELA" ] && [ "$(capturar png:- | convert - -format %k info:)" -gt 1 ]; do
+        kill -0 "$JOGO_PID" 2>/dev/null || falhar "the game ended before its first frame"
+        [ "$(agora_ms)" -lt "$prazo" ] || falhar "no frame drawn in an 800x600 window within 30 s"
         sleep 0.1
-        JANELA=$(xdotool search --onlyvisible --name "${TITULO:-^tabuleiro2\$}" 2>/dev/null | head -n1)
+        JANELA=$(achar_janela)
     done
-    xdotool getwindowgeometry "$JANELA" | grep -q 'Geometry: 800x600' || falhar "window not 800x600"
+}
+
+# The game's 800 x 600 window, or nothing.
+achar_janela() {
+    local j
+    j=$(xdotool search --onlyvisible --name "${TITULO:-^tabuleiro2\$}" 2>/dev/null | head -n1)
+    [ -n "$j" ] && xdotool getwindowgeometry "$j" | grep -q 'Geometry: 800x600' && echo "$j"
 }
 
 # A game left running by a failed test is killed outright: Allegro's own

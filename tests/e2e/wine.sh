@@ -4,19 +4,12 @@
 export WINEPREFIX=${E2E_WINE:-$2} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 # The window is an X child of the desktop's, its 800 x 600 client area a
-# child of that, one colour until the first frame. Keys reach it as they are.
-iniciar_jogo() {
-    setsid wine "$@" &
-    JOGO_PID=$! JANELA=
-    local prazo=$(($(agora_ms) + 30000)) topo
-    while [ -z "$JANELA" ]; do
-        kill -0 "$JOGO_PID" 2>/dev/null || falhar "the game ended before its window showed"
-        [ "$(agora_ms)" -lt "$prazo" ] || falhar "no 800x600 game window drawn within 30 s"
-        sleep 0.1
-        topo=$(xdotool search --name "${TITULO:-^tabuleiro2\$}" 2>/dev/null | head -n1)
-        [ -z "$topo" ] || JANELA=$(xwininfo -children -id "$topo" | awk '/ 800x600\+/ {print $1}')
-        [ -z "$JANELA" ] || [ "$(capturar png:- | convert - -format %k info:)" -gt 1 ] || JANELA=
-    done
+# child of that. Keys reach it as they are.
+LANCADOR=wine
+achar_janela() {
+    local topo
+    topo=$(xdotool search --name "${TITULO:-^tabuleiro2\$}" 2>/dev/null | head -n1)
+    [ -z "$topo" ] || xwininfo -children -id "$topo" | awk '/ 800x600\+/ {print $1}'
 }
 
 # Windows ends lines with CR LF; the CRs go. Files: Wine's own processes hold pipes open.
