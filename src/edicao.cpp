@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <sys/stat.h>
+
 #ifdef _WIN32
 #ifndef NOMINMAX // windows.h would make std::max a macro call
 #define NOMINMAX
@@ -23,7 +25,14 @@ static int sincronizar(FILE* f) {
 static int substituir(const char* de, const char* para) {
     return MoveFileExA(de, para, MOVEFILE_REPLACE_EXISTING) ? 0 : -1;
 }
+static std::string seguir_links(const char* nome) {
+    return nome;
+}
+static FILE* criar_temporario(const char* nome, int) {
+    return fopen(nome, "wb");
+}
 #else
+#include <fcntl.h>
 #include <unistd.h>
 static int sincronizar(FILE* f) {
     return fsync(fileno(f));
@@ -31,13 +40,47 @@ static int sincronizar(FILE* f) {
 static int substituir(const char* de, const char* para) {
     return rename(de, para);
 }
+
+// The file nome names, through any symbolic links: a save replaces that
+// file, in its own folder, and the links stay links.
+static std::string seguir_links(const char* nome) {
+    std::string caminho = nome;
+    char alvo[4096];
+    for (int i = 0; i < 40; i++) { // a loop of links is left to stat to refuse
+        ssize_t n = readlink(caminho.c_str(), alvo, sizeof alvo - 1);
+        if (n < 0) break;
+        alvo[n] = '\0';
+        size_t barra = caminho.rfind('/');
+        if (alvo[0] == '/' || barra == std::string::npos)
+            caminho = alvo;
+        else
+            caminho = caminho.substr(0, barra + 1) + alvo;
+    }
+    return caminho;
+}
+
+// The temporary file, made afresh: never opened through whatever a crash or
+// someone else left under its name, and never readable by more people than
+// the board it replaces (modo, its permission bits; -1 for a new board).
+static FILE* criar_temporario(const char* nome, int modo) {
+    unlink(nome);
+    int fd = open(nome, O_WRONLY | O_CREAT | O_EXCL, modo < 0 ? 0666 : modo);
+    if (fd < 0) return NULL;
+    if (modo >= 0 && fchmod(fd, modo) != 0) { // umask may have narrowed it
+        close(fd);
+        return NULL;
+    }
+    return fdopen(fd, "wb");
+}
 #endif
 
 const int CELULAS = LARGURA_TABULEIRO * ALTURA_TABULEIRO;
 const char* const NOME_EDITOR = "tabuleiro2-editor";
+const int IGNORADOS_NOMEADOS = 8; // skipped characters named per line, the rest counted
+const int ACHADOS_MOSTRADOS = 20; // findings printed, the rest counted
 static const char* const NOMES_PINCEIS[] = {"vazio", "parede", "monstro", "avatar"};
 static const char* const TEXTOS_AVISOS[] = {"", " - Esc de novo sai sem gravar",
-                                            " - falha ao gravar"};
+                                            " - falha ao gravar", " - somente leitura, nao gravado"};
 
 char caractere_da_celula(int x, int y) {
     return mapa[x][y] == NULL ? '0' : (char)('0' + mapa[x][y]->tipo);
@@ -67,9 +110,14 @@ int pintar_linha(int x0, int y0, int x1, int y1, char c, BITMAP* const imagens[T
     return mudadas;
 }
 
-static int falhar_gravacao(const char* nome) {
-    fprintf(stderr, "Tabuleiro nao pode ser gravado: %s: %s\n", nome, strerror(errno));
+static int falhar_gravacao(const char* nome, const char* motivo) {
+    fprintf(stderr, "Tabuleiro nao pode ser gravado: %s: %s\n", nome, motivo);
     return 0;
+}
+
+int somente_leitura(const char* nome) {
+    struct stat estado;
+    return stat(nome, &estado) == 0 && !(estado.st_mode & 0222);
 }
 
 int gravar_tabuleiro(const char* nome) {
@@ -80,14 +128,20 @@ int gravar_tabuleiro(const char* nome) {
             texto[n++] = caractere_da_celula(x, y);
         texto[n++] = '\n';
     }
-    std::string temporario = std::string(nome) + SUFIXO_TEMPORARIO;
-    FILE* f = fopen(temporario.c_str(), "wb");
-    if (f == NULL) return falhar_gravacao(nome);
+    // A board its owner made read-only stays as it is, even for root.
+    if (somente_leitura(nome)) return falhar_gravacao(nome, "somente leitura");
+    std::string alvo = seguir_links(nome);
+    struct stat estado;
+    int existe = stat(alvo.c_str(), &estado) == 0;
+    if (!existe && errno != ENOENT) return falhar_gravacao(nome, strerror(errno));
+    std::string temporario = alvo + SUFIXO_TEMPORARIO;
+    FILE* f = criar_temporario(temporario.c_str(), existe ? (int)(estado.st_mode & 07777) : -1);
+    if (f == NULL) return falhar_gravacao(nome, strerror(errno));
     // Whole on disk before the rename: a crash leaves the old board or the new one.
     int gravado = fwrite(texto, 1, n, f) == (size_t)n && fflush(f) == 0 && sincronizar(f) == 0;
     gravado = fclose(f) == 0 && gravado;
-    if (gravado && substituir(temporario.c_str(), nome) == 0) return 1;
-    falhar_gravacao(nome);
+    if (gravado && substituir(temporario.c_str(), alvo.c_str()) == 0) return 1;
+    falhar_gravacao(nome, strerror(errno));
     remove(temporario.c_str());
     return 0;
 }
@@ -97,71 +151,89 @@ std::string titulo(const char* nome, int alterado, char pincel, int aviso) {
            " - pincel: " + NOMES_PINCEIS[pincel - '0'] + TEXTOS_AVISOS[aviso] + " - " + NOME_EDITOR;
 }
 
-static std::string relatar(const char* nome, int linha, const std::string& achado) {
+static std::string relatar(const char* nome, long linha, const std::string& achado) {
     return std::string(nome) + ":" + std::to_string(linha) + ": " + achado + "\n";
 }
 
-// Skipped characters as C character literals, one after another.
-static std::string mostrar(const std::string& caracteres) {
-    std::string texto;
-    for (unsigned char c : caracteres) {
-        char literal[8];
-        if (c == '\t')
-            snprintf(literal, sizeof literal, " '\\t'");
-        else if (isprint(c) && c != '\'' && c != '\\')
-            snprintf(literal, sizeof literal, " '%c'", c);
-        else
-            snprintf(literal, sizeof literal, " '\\x%02x'", c);
-        texto += literal;
-    }
-    return texto;
+// A skipped character as a C character literal, after a space.
+static std::string mostrar(unsigned char c) {
+    char literal[8];
+    if (c == '\t')
+        snprintf(literal, sizeof literal, " '\\t'");
+    else if (isprint(c) && c != '\'' && c != '\\')
+        snprintf(literal, sizeof literal, " '%c'", c);
+    else
+        snprintf(literal, sizeof literal, " '\\x%02x'", c);
+    return literal;
 }
 
-// The findings on one line of the file: its skipped characters, and its
+// What the check has seen so far. Whatever the file, it keeps a few
+// characters and a few findings, and counts the rest.
+struct Verificacao {
+    const char* nome;
+    long linha = 1, na_linha = 0, celulas = 0, linha_excesso = 0;
+    long ignorados = 0, achados = 0; // on this line; in the whole file
+    std::string nomeados, texto;     // the first skipped ones; the findings shown
+};
+
+static void achar(Verificacao& v, const std::string& achado) {
+    if (v.achados++ < ACHADOS_MOSTRADOS) v.texto += relatar(v.nome, v.linha, achado);
+}
+
+static void ignorar(Verificacao& v, unsigned char c) {
+    if (v.ignorados++ < IGNORADOS_NOMEADOS) v.nomeados += mostrar(c);
+}
+
+// The findings on the line just ended: its skipped characters, and its
 // count of cells when other than a row's.
-static std::string achados_da_linha(const char* nome, int linha, int celulas,
-                                    const std::string& ignorados) {
-    std::string achados;
-    if (!ignorados.empty())
-        achados += relatar(nome, linha, "caracteres ignorados:" + mostrar(ignorados));
-    if (celulas != LARGURA_TABULEIRO)
-        achados += relatar(nome, linha,
-                           "celulas na linha: " + std::to_string(celulas) + " em vez de " +
-                               std::to_string(LARGURA_TABULEIRO));
-    return achados;
+static void terminar_linha(Verificacao& v) {
+    long a_mais = v.ignorados - IGNORADOS_NOMEADOS;
+    if (v.ignorados > 0)
+        achar(v, "caracteres ignorados:" + v.nomeados +
+                     (a_mais > 0 ? " e mais " + std::to_string(a_mais) : ""));
+    if (v.na_linha != LARGURA_TABULEIRO)
+        achar(v, "celulas na linha: " + std::to_string(v.na_linha) + " em vez de " +
+                     std::to_string(LARGURA_TABULEIRO));
+    v.linha++;
+    v.na_linha = v.ignorados = 0;
+    v.nomeados.clear();
+}
+
+static void ler_caractere(Verificacao& v, unsigned char c) {
+    if (c == '\n') {
+        terminar_linha(v);
+    } else if (caractere_de_celula(c)) {
+        v.na_linha++;
+        if (++v.celulas == CELULAS + 1) v.linha_excesso = v.linha;
+    } else {
+        ignorar(v, c);
+    }
 }
 
 std::string verificar_tabuleiro(FILE* arquivo, const char* nome) {
-    int linha = 1, na_linha = 0, celulas = 0, linha_excesso = 0;
-    std::string achados, ignorados;
-    for (int c = 0; c != EOF;) {
-        c = fgetc(arquivo);
-        if (c == '\r') { // "\r\n" ends a line as "\n" does
-            c = fgetc(arquivo);
-            if (c != '\n') {
-                ungetc(c, arquivo);
-                c = '\r';
-            }
+    Verificacao v;
+    v.nome = nome;
+    unsigned char bloco[1 << 16];
+    int cr = 0; // the last character was a '\r': "\r\n" ends a line as "\n" does
+    for (size_t lidos; (lidos = fread(bloco, 1, sizeof bloco, arquivo)) > 0;)
+        for (size_t i = 0; i < lidos; i++) {
+            if (cr && bloco[i] != '\n') ignorar(v, '\r');
+            cr = bloco[i] == '\r';
+            if (!cr) ler_caractere(v, bloco[i]);
         }
-        if (c == '\n' || (c == EOF && (na_linha > 0 || !ignorados.empty()))) {
-            achados += achados_da_linha(nome, linha++, na_linha, ignorados);
-            na_linha = 0;
-            ignorados.clear();
-        } else if (caractere_de_celula(c)) {
-            na_linha++;
-            if (++celulas == CELULAS + 1) linha_excesso = linha;
-        } else if (c != EOF) {
-            ignorados += (char)c;
-        }
-    }
+    if (cr) ignorar(v, '\r');
+    if (v.na_linha > 0 || v.ignorados > 0) terminar_linha(v);
+    if (v.achados > ACHADOS_MOSTRADOS)
+        v.texto += std::string(nome) + ": e mais " +
+                   std::to_string(v.achados - ACHADOS_MOSTRADOS) + " achados\n";
     const std::string todas = std::to_string(CELULAS);
-    if (celulas > CELULAS)
-        achados += relatar(nome, linha_excesso,
+    if (v.celulas > CELULAS)
+        v.texto += relatar(nome, v.linha_excesso,
                            "celulas alem das " + todas +
-                               ", ignoradas: " + std::to_string(celulas - CELULAS));
-    if (celulas < CELULAS)
-        achados += relatar(nome, std::max(linha - 1, 1),
-                           "celulas: so " + std::to_string(celulas) + " de " + todas +
+                               ", ignoradas: " + std::to_string(v.celulas - CELULAS));
+    if (v.celulas < CELULAS)
+        v.texto += relatar(nome, std::max(v.linha - 1, 1L),
+                           "celulas: so " + std::to_string(v.celulas) + " de " + todas +
                                ", o resto fica vazio");
-    return achados;
+    return v.texto;
 }

@@ -14,7 +14,7 @@
 const char* const SUFIXO_TEMPORARIO = ".gravando";
 
 // What the title says besides the file and the brush.
-enum { AVISO_NENHUM, AVISO_SAIR, AVISO_FALHA_GRAVAR };
+enum { AVISO_NENHUM, AVISO_SAIR, AVISO_FALHA_GRAVAR, AVISO_SOMENTE_LEITURA };
 
 // The cell character of (x, y): '0' for an empty cell.
 char caractere_da_celula(int x, int y);
@@ -29,9 +29,14 @@ int pintar_celula(int x, int y, char c, BITMAP* const imagens[TOTAL_IMAGENS]);
 int pintar_linha(int x0, int y0, int x1, int y1, char c, BITMAP* const imagens[TOTAL_IMAGENS]);
 
 // Writes mapa to the file nome, 12 lines of 16 cell characters each ended
-// by '\n', through a temporary file in the same folder renamed over nome.
-// 1 on success; 0, with nome untouched and a line on standard error, if not.
+// by '\n', through a temporary file renamed over it: over the file a
+// symbolic link points at, and with the permission bits the board had.
+// 1 on success; 0, with the board untouched and a line on standard error,
+// if not, or if the board has no write permission bit at all.
 int gravar_tabuleiro(const char* nome);
+
+// 1 if the file nome exists with no write permission bit at all.
+int somente_leitura(const char* nome);
 
 // The window title: the file's name, '*' when there are unsaved changes,
 // the brush and the aviso.

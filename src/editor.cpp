@@ -145,7 +145,7 @@ static void teclar(int tecla) {
     if (gravar_tabuleiro(nome))
         alterado = 0;
     else
-        aviso = AVISO_FALHA_GRAVAR;
+        aviso = somente_leitura(nome) ? AVISO_SOMENTE_LEITURA : AVISO_FALHA_GRAVAR;
 }
 
 // Takes the input in turn and shows its effect until Esc ends it.

@@ -19,6 +19,10 @@ inline BITMAP* criar_sprite(int r, int g, int b) {
     return s;
 }
 
+inline std::string repetir(const std::string& s, int vezes) {
+    return vezes > 0 ? s + repetir(s, vezes - 1) : "";
+}
+
 // Rows of the board: '1' wall, '2' monster, '3' avatar, anything else empty.
 typedef std::vector<std::string> Desenho;
 

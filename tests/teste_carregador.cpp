@@ -12,10 +12,6 @@
 
 namespace {
 
-std::string repetir(const std::string& s, int vezes) {
-    return vezes > 0 ? s + repetir(s, vezes - 1) : "";
-}
-
 // File in; the board, and how far into the file the loader read.
 struct Caso {
     const char* nome;

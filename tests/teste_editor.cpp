@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -15,24 +18,48 @@ const std::string QUATRO =
     "0123012301230123\n1230123012301230\n2301230123012301\n3012301230123012\n";
 const std::string DOZE = QUATRO + QUATRO + QUATRO;
 
+std::string conteudo(const char* nome) {
+    std::ifstream f(nome);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
 // A plain board read by the loader saves byte for byte; saves that cannot write change nothing.
 TEST(Gravar, DozeLinhasDe16OuNada) {
     char pasta[] = "/tmp/tabuleiro2-XXXXXX";
     BITMAP* imagens[TOTAL_IMAGENS] = {}; // nothing is drawn here
     ASSERT_EQ(chdir(mkdtemp(pasta)), 0);
-    std::ofstream("esperado") << DOZE;
     FILE* f = fmemopen((void*)DOZE.data(), DOZE.size(), "r");
     ler_tabuleiro(f, imagens);
     fclose(f);
     EXPECT_EQ(gravar_tabuleiro("t.map"), 1);
-    EXPECT_EQ(system("cmp t.map esperado"), 0);
+    EXPECT_EQ(conteudo("t.map"), DOZE);
     limpar_tabuleiro();
-    const std::string temporario = std::string("t.map") + SUFIXO_TEMPORARIO;
-    EXPECT_EQ(symlink("/dev/full", temporario.c_str()), 0); // a full disk
+    rlimit livre, cheio = {100, RLIM_INFINITY}; // a disk full after 100 bytes
+    getrlimit(RLIMIT_FSIZE, &livre);
+    signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &cheio);
     for (const char* nome : {"t.map", "sumida/t.map", "t.map/t.map"})
         EXPECT_EQ(gravar_tabuleiro(nome), 0) << nome;
-    EXPECT_EQ(system("cmp t.map esperado"), 0);
-    EXPECT_NE(access(temporario.c_str(), F_OK), 0);
+    setrlimit(RLIMIT_FSIZE, &livre);
+    EXPECT_EQ(conteudo("t.map"), DOZE);
+    EXPECT_EQ(system("ls | grep -v '^t.map$'"), 256) << "a temporary file left";
+
+    // Kept as careful editors keep files: the owner's bits, the link, a read-only board.
+    mkdir("outra", 0700);
+    EXPECT_EQ(symlink("../t.map", "outra/link.map"), 0);
+    chmod("t.map", 0600);
+    EXPECT_EQ(gravar_tabuleiro("outra/link.map"), 1);
+    struct stat alvo, link;
+    EXPECT_TRUE(stat("t.map", &alvo) == 0 && (alvo.st_mode & 07777) == 0600);
+    EXPECT_TRUE(lstat("outra/link.map", &link) == 0 && S_ISLNK(link.st_mode));
+    EXPECT_EQ(conteudo("t.map"), repetir("0000000000000000\n", 12));
+    chmod("t.map", 0444);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(gravar_tabuleiro("outra/link.map"), 0);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "Tabuleiro nao pode ser gravado: outra/link.map: somente leitura\n");
+    EXPECT_EQ(conteudo("t.map"), repetir("0000000000000000\n", 12));
+    EXPECT_EQ(system("ls outra | grep -c gravando"), 256) << "a temporary file left";
     EXPECT_EQ(system((std::string("rm -rf ") + pasta).c_str()), 0);
 }
 
@@ -51,6 +78,18 @@ TEST(Verificar, UmaLinhaPorAchado) {
         EXPECT_EQ(verificar_tabuleiro(f, "t"), achados);
         fclose(f);
     }
+}
+
+// Whatever the file, a few characters named a line and a few findings, the rest counted.
+TEST(Verificar, SaidaLimitada) {
+    const std::string lixo = std::string(1 << 20, '\0') + std::string(100000, '\n');
+    FILE* f = fmemopen((void*)lixo.data(), lixo.size(), "r");
+    const std::string achados = verificar_tabuleiro(f, "t");
+    fclose(f);
+    EXPECT_LT(achados.size(), 2048u);
+    EXPECT_EQ(achados.substr(0, achados.find('\n')),
+              "t:1: caracteres ignorados:" + repetir(" '\\x00'", 8) + " e mais 1048568");
+    EXPECT_NE(achados.find("\nt: e mais 99981 achados\n"), std::string::npos) << achados;
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #!/bin/bash
 # The board editor in a real window, real clicks and keys: each brush, a drag, the right
-# button, S and the file, Esc with unsaved changes; the checker's statuses.
+# button, S and the file, a read-only board, Esc with unsaved changes; the checker's statuses.
 # Usage: editor.sh EDITOR
 set -u
 EDITOR=$1
@@ -27,7 +27,11 @@ printf '%s\n' 0000000000000000 0203000000000000 0000000000000000 111110101111111
     0000000000000000{,,,,,,,} >esperado.map
 cmp novo.map esperado.map || falhar "saved board: $(cat novo.map)"
 
-no_editor mousemove 25 175 click 3 key Escape
+chmod 444 novo.map
+no_editor mousemove 25 175 click 3 key s
+esperar_titulo '^novo\.map\* - pincel: vazio - somente leitura'
+cmp -s novo.map esperado.map || falhar "a read-only board replaced: $(cat novo.map)"
+tecla key Escape
 esperar_titulo '^novo\.map\* - pincel: vazio - Esc de novo sai sem gravar'
 tecla key Escape
 esperar_fim 10
