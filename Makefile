@@ -51,12 +51,27 @@ PACKAGES   += clang libclang-rt-14-dev libbenchmark-dev
 
 test: sanitizado
 
-sanitizado: deps
-	cmake -S . -B $(SANITIZADO) -DCMAKE_CXX_COMPILER=clang++ -DTABULEIRO2_SANITIZAR=ON
-	cmake --build $(SANITIZADO) -j $(JOBS)
+sanitizado: construir-sanitizado
 	cd $(SANITIZADO) && UBSAN_OPTIONS=print_stacktrace=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/vazamentos.supp:fast_unwind_on_malloc=0:print_suppressions=0 \
 	  ctest --output-on-failure -E instalacao
+
+construir-sanitizado: deps
+	cmake -S . -B $(SANITIZADO) -DCMAKE_CXX_COMPILER=clang++ -DTABULEIRO2_SANITIZAR=ON
+	cmake --build $(SANITIZADO) -j $(JOBS)
+
+# `make fuzz`: a minute each for the board files and the images under
+# libFuzzer, from the inputs in tests/fuzz/ (which `make test` replays);
+# new inputs go to $(SANITIZADO)/fuzz/, what crashes to its achados/.
+FUZZ_ALVOS := tabuleiro imagem
+.PHONY: construir-sanitizado fuzz
+fuzz: construir-sanitizado
+	@cd $(SANITIZADO) && mkdir -p achados $(addprefix fuzz/,$(FUZZ_ALVOS)) && \
+	for alvo in $(FUZZ_ALVOS); do \
+	  tests/fuzz/fuzz_$$alvo -max_total_time=60 -print_final_stats=1 -artifact_prefix=achados/$$alvo- \
+	    fuzz/$$alvo $(CURDIR)/tests/fuzz/$$alvo 2>&1 | grep -E '^(stat::|INFO: A corpus|==[0-9]+==|SUMMARY)'; \
+	  echo "fuzz_$$alvo: $$(ls fuzz/$$alvo | wc -l) inputs of its own, $$(ls achados | grep -c "^$$alvo-") crashing in $(SANITIZADO)/achados"; \
+	done
 
 bench: build
 	$(BUILD)/bench/bancada_quadro

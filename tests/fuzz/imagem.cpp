@@ -1,0 +1,31 @@
+// The image check under libFuzzer: whatever bytes stand in an image file,
+// carregar_imagem gives either NULL or a whole image of a sane size, and
+// Allegro's BMP loader never reads or writes out of bounds.
+#include "carregador.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+static char arquivo[64];
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) abort();
+    set_color_depth(16);
+    snprintf(arquivo, sizeof arquivo, "/tmp/fuzz_imagem-%d.bmp", (int)getpid());
+    atexit([] { unlink(arquivo); });
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
+    FILE* f = fopen(arquivo, "wb");
+    if (f == NULL || fwrite(dados, 1, tamanho, f) != tamanho || fclose(f) != 0) abort();
+    BITMAP* imagem = carregar_imagem(arquivo);
+    if (imagem != NULL) {
+        if (imagem->w < 1 || imagem->w > 4096 || imagem->h < 1 || imagem->h > 4096) abort();
+        getpixel(imagem, imagem->w - 1, imagem->h - 1);
+        destroy_bitmap(imagem);
+    }
+    return 0;
+}
