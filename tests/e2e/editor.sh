@@ -16,23 +16,42 @@ no_editor() {
     xdotool $(sed -E "s/mousemove/mousemove --window $JANELA/g; s/click ([0-9])/mousedown \1 sleep 0.1 mouseup \1 sleep 0.1/g" <<<"$*")
 }
 
+# Cell ($1, $2) of the window, as a hash of its pixels.
+celula() { capturar png:- | convert - -crop "50x50+$(($1 * 50))+$(($2 * 50))" +repage -format '%#' info:; }
+# The mouse's commands $3..., then a wait until cell ($1, $2) shows their effect: keys and the
+# mouse reach Allegro on Windows by separate ways, so a key sent at once could overtake them.
+pintar() {
+    local antes prazo=$(($(agora_ms) + 20000))
+    antes=$(celula "$1" "$2")
+    no_editor "${@:3}"
+    while [ "$(celula "$1" "$2")" = "$antes" ]; do
+        [ "$(agora_ms)" -lt "$prazo" ] || falhar "cell $1,$2 unchanged by: ${*:3}"
+    done
+}
+# Key $1, then a wait for the title it brings, $2.
+teclar() { tecla key "$1" && esperar_titulo "$2"; }
+
 TITULO='^novo\.map - pincel: parede - ' iniciar_jogo "$EDITOR" novo.map
 # At cell centres: walls dragged across row 3, a monster in (1, 1), an avatar
 # in (3, 1), (7, 3) emptied by the right button and (5, 3) by brush 0; S.
-no_editor mousemove 25 175 mousedown 1 sleep 0.2 mousemove 775 175 sleep 0.2 mouseup 1 key 2 \
-    mousemove 75 75 click 1 key 3 mousemove 175 75 click 1 mousemove 375 175 click 3 key 0 \
-    mousemove 275 175 click 1 key s
-esperar_titulo '^novo\.map - pincel: vazio - '
+pintar 15 3 mousemove 25 175 mousedown 1 sleep 0.2 mousemove 775 175 sleep 0.2 mouseup 1
+teclar 2 'pincel: monstro'
+pintar 1 1 mousemove 75 75 click 1
+teclar 3 'pincel: avatar'
+pintar 3 1 mousemove 175 75 click 1
+pintar 7 3 mousemove 375 175 click 3
+teclar 0 'pincel: vazio'
+pintar 5 3 mousemove 275 175 click 1
+teclar s '^novo\.map - pincel: vazio - '
 printf '%s\n' 0000000000000000 0203000000000000 0000000000000000 1111101011111111 \
     0000000000000000{,,,,,,,} >esperado.map
 cmp novo.map esperado.map || falhar "saved board: $(cat novo.map)"
 
 chmod 444 novo.map
-no_editor mousemove 25 175 click 3 key s
-esperar_titulo '^novo\.map\* - pincel: vazio - somente leitura'
+pintar 0 3 mousemove 25 175 click 3
+teclar s '^novo\.map\* - pincel: vazio - somente leitura'
 cmp -s novo.map esperado.map || falhar "a read-only board replaced: $(cat novo.map)"
-tecla key Escape
-esperar_titulo '^novo\.map\* - pincel: vazio - Esc de novo sai sem gravar'
+teclar Escape '^novo\.map\* - pincel: vazio - Esc de novo sai sem gravar'
 tecla key Escape
 esperar_fim 10
 [ "$ESTADO" -eq 0 ] && cmp -s novo.map esperado.map || falhar "second Esc: status $ESTADO, board $(cat novo.map)"
