@@ -96,7 +96,7 @@ PACKAGES += emscripten chromium python3 zip $(if $(shell command -v npm),,npm)
 PORTA    ?= 8000
 EMCC_ENV := NODE_PATH=/usr/share/nodejs
 
-.PHONY: web play-web testar-web
+.PHONY: web play-web testar-web bench-web
 
 test: testar-web
 
@@ -114,3 +114,9 @@ testar-web: web
 	cmake --build $(BUILD) --target tabuleiro2 -j $(JOBS)
 	cmake --build $(WEB) --target testes_web
 	cd $(WEB) && ctest --output-on-failure
+
+# The page's figures in headless Chromium: navigation to first frame,
+# frame period, bytes loaded raw and gzipped.
+bench-web: web
+	cmake --build $(WEB) --target testes_web
+	node bench/pagina_web.mjs $(WEB) $(WEB)/npm/node_modules

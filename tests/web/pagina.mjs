@@ -2,38 +2,16 @@
 // without monsters pixel for pixel the native window's (first frame, and the
 // avatar stopped by a wall), keys with no click first, Esc, a missing board.
 // Usage: node pagina.mjs BUILD_WEB NATIVE_CAPTURES NODE_MODULES
-import { createRequire } from 'node:module';
-import { createServer } from 'node:http';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import { extname, join } from 'node:path';
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { abrir_chromium, servir } from './navegador.mjs';
 
 const [pasta_web, pasta_nativa, modulos] = process.argv.slice(2);
-const puppeteer = createRequire(join(modulos, 'x.js'))('puppeteer-core');
 const PRAZO = 30000;
 const LARGURA = 800, ALTURA = 600, CELULA = 50;
 
 function falhar(motivo) {
   throw new Error(motivo);
-}
-
-// The page's folder on 127.0.0.1, and the native captures under /nativa/.
-function servir() {
-  const tipos = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
-  const servidor = createServer((pedido, resposta) => {
-    const caminho = decodeURIComponent(new URL(pedido.url, 'http://x').pathname);
-    const arquivo = caminho.startsWith('/nativa/') ? join(pasta_nativa, caminho.slice(8))
-      : join(pasta_web, caminho === '/' ? 'index.html' : caminho);
-    try {
-      const dados = readFileSync(arquivo);
-      resposta.writeHead(200, { 'Content-Type': tipos[extname(arquivo)] || 'application/octet-stream' });
-      resposta.end(dados);
-    } catch (e) {
-      resposta.writeHead(404);
-      resposta.end();
-    }
-  });
-  return new Promise((pronto) => servidor.listen(0, '127.0.0.1', () => pronto(servidor)));
 }
 
 // Before the page's own script runs: each frame's pixels kept as the last,
@@ -152,16 +130,8 @@ async function testar_sem_tabuleiro(navegador) {
   await pagina.close();
 }
 
-const servidor = await servir();
-const endereco = 'http://127.0.0.1:' + servidor.address().port;
-const perfil = mkdtempSync(join(tmpdir(), 'tabuleiro2-chromium-'));
-const navegador = await puppeteer.launch({
-  executablePath: '/usr/bin/chromium',
-  headless: true,
-  userDataDir: perfil,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-    '--disable-component-update', '--disable-sync'],
-});
+const { servidor, endereco } = await servir(pasta_web, { nativa: pasta_nativa });
+const navegador = await abrir_chromium(modulos);
 try {
   await testar_exemplo(navegador);
   await testar_identico(navegador);
@@ -171,7 +141,6 @@ try {
   console.error('FAIL: ' + e.message);
   process.exitCode = 1;
 } finally {
-  await navegador.close();
+  await navegador.fechar();
   servidor.close();
-  rmSync(perfil, { recursive: true, force: true });
 }
