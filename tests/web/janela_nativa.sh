@@ -18,8 +18,8 @@ esperar_quadro() {
     while :; do
         [ "$(agora_ms)" -lt "$prazo" ] || falhar "the window never settled on a new frame"
         capturar q1.png && sleep 0.3 && capturar q2.png || continue
-        convert q2.png -depth 8 rgb:"$1"
-        cmp -s q1.png q2.png && [ "$(convert q2.png -format '%[fx:mean > 0]' info:)" = 1 ] &&
+        convert q1.png -depth 8 rgb:q1.rgb && convert q2.png -depth 8 rgb:"$1" || continue
+        cmp -s q1.rgb "$1" && [ "$(convert q2.png -format '%[fx:mean > 0]' info:)" = 1 ] &&
             ! cmp -s "$1" "$2" && return
     done
 }

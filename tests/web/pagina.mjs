@@ -111,7 +111,10 @@ async function testar_identico(navegador) {
   await pagina.keyboard.down('ArrowRight');
   let diferentes = -1;
   for (const fim = Date.now() + PRAZO; diferentes !== 0 && Date.now() < fim;) {
-    await pagina.evaluate(() => new Promise((r) => document.querySelector('canvas').addEventListener('quadro', r, { once: true })));
+    await pagina.evaluate(() => new Promise((r) => {
+      document.querySelector('canvas').addEventListener('quadro', r, { once: true });
+      setTimeout(r, 1000);
+    }));
     diferentes = diferencas(await quadro(pagina, 'ultimo'), 'parado.rgb');
   }
   await pagina.keyboard.up('ArrowRight');
