@@ -11,7 +11,7 @@
 #include "allegro/platform/aintweb.h"
 
 static BITMAP *tela;                      /* the screen */
-static unsigned char *pixels;             /* the screen in 32-bit RGBA */
+static uint32_t *pixels;                  /* the screen in 32-bit RGBA */
 static COLORCONV_BLITTER_FUNC *converter;
 
 /* The canvas of the page, sized w x h, gets the RGBA pixels. */
@@ -48,17 +48,15 @@ void _web_apresentar_tela(void)
    origem.pitch = tela->line[1] - tela->line[0];
    origem.data = tela->line[0];
    destino.pitch = tela->w * 4;
-   destino.data = pixels;
+   destino.data = (unsigned char *)pixels;
    converter(&origem, &destino);
-   /* 0x00RRGGBB, little-endian, becomes the canvas's R, G, B, A bytes. */
-   n = tela->w * tela->h * 4;
-   for (i = 0; i < n; i += 4) {
-      unsigned char azul = pixels[i];
-      pixels[i] = pixels[i + 2];
-      pixels[i + 2] = azul;
-      pixels[i + 3] = 255;
+   /* 0x00RRGGBB becomes 0xFFBBGGRR: the canvas's R, G, B, A bytes. */
+   n = tela->w * tela->h;
+   for (i = 0; i < n; i++) {
+      uint32_t p = pixels[i];
+      pixels[i] = 0xFF000000 | (p & 0x00FF00) | (p >> 16 & 0xFF) | (p & 0xFF) << 16;
    }
-   pintar_canvas(pixels, tela->w, tela->h);
+   pintar_canvas((unsigned char *)pixels, tela->w, tela->h);
 }
 
 static BITMAP *iniciar_video(int w, int h, int v_w, int v_h, int profundidade)
