@@ -98,3 +98,40 @@ windows: deps
 
 testar-windows: windows
 	cd $(WINDOWS) && ctest --output-on-failure
+
+# The web page: Allegro built by Debian's emscripten with our browser
+# platform (web/plataforma/), the game linked from the same src/ into
+# build-web/ (index.html, tabuleiro2.js, .wasm, .data) and
+# build-web/tabuleiro2-<version>-web.zip. `make play-web` serves it on
+# 127.0.0.1; `make test` plays it in headless Chromium (CTest label `web`).
+# npm comes with nodesource's nodejs where that is installed; elsewhere
+# Debian's npm package provides it. emcc finds its acorn in NODE_PATH.
+WEB      := build-web
+PACKAGES += emscripten chromium python3 zip $(if $(shell command -v npm),,npm)
+PORTA    ?= 8000
+EMCC_ENV := NODE_PATH=/usr/share/nodejs
+
+.PHONY: web play-web testar-web bench-web
+
+test: testar-web
+
+web: deps
+	cmake -S . -B $(BUILD)
+	cmake --build $(BUILD) --target dados -j $(JOBS)
+	$(EMCC_ENV) emcmake cmake -S web -B $(WEB) -DTABULEIRO2_NATIVO=$(CURDIR)/$(BUILD)
+	$(EMCC_ENV) cmake --build $(WEB) -j $(JOBS)
+
+play-web: web
+	@echo "Open http://127.0.0.1:$(PORTA)/ in a browser; Ctrl+C stops the server."
+	cd $(WEB) && python3 -m http.server $(PORTA) --bind 127.0.0.1
+
+testar-web: web
+	cmake --build $(BUILD) --target tabuleiro2 -j $(JOBS)
+	cmake --build $(WEB) --target testes_web
+	cd $(WEB) && ctest --output-on-failure
+
+# The page's figures in headless Chromium: navigation to first frame,
+# frame period, bytes loaded raw and gzipped.
+bench-web: web
+	cmake --build $(WEB) --target testes_web
+	node bench/pagina_web.mjs $(WEB) $(WEB)/npm/node_modules

@@ -2,6 +2,8 @@
 # it into DESTINO. The mirror and suites are the machine's own, read from its
 # apt sources; apt's state lives in PASTA, so the machine's is never touched.
 # The tarball is checked against the .dsc, the .dsc against the signed index.
+# Every port (windows/, web/) unpacks from the same PASTA, so the tarball is
+# fetched and checked once for all of them.
 # Usage: cmake -DPASTA=dir -DDESTINO=dir -P buscar_allegro.cmake
 set(pacote allegro4.4)
 set(original ${pacote}_4.4.3.1.orig.tar.gz) # the version our patch is for
@@ -86,9 +88,13 @@ function(baixar)
   endif()
 endfunction()
 
+# Two ports built at once wait for each other here.
+file(MAKE_DIRECTORY ${PASTA})
+file(LOCK ${PASTA}/trava GUARD PROCESS TIMEOUT 1200)
 baixar()
-file(REMOVE_RECURSE ${DESTINO} ${PASTA}/desempacotado)
-file(ARCHIVE_EXTRACT INPUT ${PASTA}/${original} DESTINATION ${PASTA}/desempacotado)
-file(GLOB raiz ${PASTA}/desempacotado/*)
+set(desempacotado ${DESTINO}.desempacotado)
+file(REMOVE_RECURSE ${DESTINO} ${desempacotado})
+file(ARCHIVE_EXTRACT INPUT ${PASTA}/${original} DESTINATION ${desempacotado})
+file(GLOB raiz ${desempacotado}/*)
 file(RENAME ${raiz} ${DESTINO})
-file(REMOVE_RECURSE ${PASTA}/desempacotado)
+file(REMOVE_RECURSE ${desempacotado})

@@ -1,0 +1,48 @@
+// Shared by the web test and the web benchmark: a static server for the
+// page on 127.0.0.1 and Debian's Chromium, headless, on a new profile.
+import { createRequire } from 'node:module';
+import { createServer } from 'node:http';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { extname, join, resolve } from 'node:path';
+
+// Serves folder raiz, and each other folder of pastas under /NAME/;
+// resolves to the base address once it listens.
+export async function servir(raiz, pastas = {}) {
+  const tipos = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+  const servidor = createServer((pedido, resposta) => {
+    const caminho = decodeURIComponent(new URL(pedido.url, 'http://x').pathname);
+    const [, primeira, resto] = caminho.match(/^\/([^/]*)\/?(.*)$/);
+    const arquivo = pastas[primeira] ? join(pastas[primeira], resto)
+      : join(raiz, caminho === '/' ? 'index.html' : caminho);
+    try {
+      const dados = readFileSync(arquivo);
+      resposta.writeHead(200, { 'Content-Type': tipos[extname(arquivo)] || 'application/octet-stream' });
+      resposta.end(dados);
+    } catch (e) {
+      resposta.writeHead(404);
+      resposta.end();
+    }
+  });
+  await new Promise((pronto) => servidor.listen(0, '127.0.0.1', pronto));
+  return { servidor, endereco: 'http://127.0.0.1:' + servidor.address().port };
+}
+
+// Chromium driven by the puppeteer-core in folder modulos; fechar() ends
+// it and removes its profile.
+export async function abrir_chromium(modulos) {
+  const puppeteer = createRequire(join(resolve(modulos), 'x.js'))('puppeteer-core');
+  const perfil = mkdtempSync(join(tmpdir(), 'tabuleiro2-chromium-'));
+  const navegador = await puppeteer.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    userDataDir: perfil,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+  navegador.fechar = async () => {
+    await navegador.close();
+    rmSync(perfil, { recursive: true, force: true });
+  };
+  return navegador;
+}

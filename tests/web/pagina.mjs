@@ -1,0 +1,149 @@
+// The game's web page in headless Chromium: the sample board drawn, a board
+// without monsters pixel for pixel the native window's (first frame, and the
+// avatar stopped by a wall), keys with no click first, Esc, a missing board.
+// Usage: node pagina.mjs BUILD_WEB NATIVE_CAPTURES NODE_MODULES
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { abrir_chromium, servir } from './navegador.mjs';
+
+const [pasta_web, pasta_nativa, modulos] = process.argv.slice(2);
+const PRAZO = 30000;
+const LARGURA = 800, ALTURA = 600, CELULA = 50;
+
+function falhar(motivo) {
+  throw new Error(motivo);
+}
+
+// Before the page's own script runs: each frame's pixels kept as the last,
+// and the first kept apart; whether the page stopped the arrows' default.
+function espiar_pagina() {
+  window.espia = { teclas_sem_efeito: true };
+  document.addEventListener('DOMContentLoaded', () => {
+    const canvas = document.querySelector('canvas');
+    canvas.addEventListener('quadro', () => {
+      const pixels = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+      window.espia.ultimo = pixels;
+      if (!window.espia.primeiro) window.espia.primeiro = pixels;
+    });
+  });
+  window.addEventListener('keydown', (e) => setTimeout(() => {
+    if (e.key.startsWith('Arrow') && !e.defaultPrevented) window.espia.teclas_sem_efeito = false;
+  }));
+}
+
+// Waits for the page's expression to hold.
+async function esperar(pagina, expressao, o_que) {
+  try {
+    await pagina.waitForFunction(expressao, { timeout: PRAZO, polling: 50 });
+  } catch (e) {
+    falhar(o_que + ' within ' + PRAZO / 1000 + ' s');
+  }
+}
+
+// The frame window.espia.QUAL as RGBA bytes.
+async function quadro(pagina, qual) {
+  const texto = await pagina.evaluate((q) => {
+    let s = '';
+    for (const b of window.espia[q]) s += String.fromCharCode(b);
+    return btoa(s);
+  }, qual);
+  return Buffer.from(texto, 'base64');
+}
+
+// How many pixels of RGBA frame differ from the native RGB capture in the
+// cells (x, y) that conta(x, y) counts.
+function diferencas(rgba, nome, conta = () => true) {
+  const rgb = readFileSync(join(pasta_nativa, nome));
+  if (rgba.length !== LARGURA * ALTURA * 4) falhar('the canvas is not ' + LARGURA + ' x ' + ALTURA);
+  let n = 0;
+  for (let i = 0; i < LARGURA * ALTURA; i++) {
+    if (!conta(Math.floor((i % LARGURA) / CELULA), Math.floor(i / LARGURA / CELULA))) continue;
+    if (rgba[4 * i] !== rgb[3 * i] || rgba[4 * i + 1] !== rgb[3 * i + 1] || rgba[4 * i + 2] !== rgb[3 * i + 2]) n++;
+  }
+  return n;
+}
+
+async function abrir(navegador, busca) {
+  const pagina = await navegador.newPage();
+  await pagina.setViewport({ width: 820, height: 700 });
+  await pagina.evaluateOnNewDocument(espiar_pagina);
+  await pagina.goto(endereco + busca);
+  return pagina;
+}
+
+// Holds a key longer than a frame, as a player does, until condicao holds.
+async function segurar(pagina, tecla, condicao, o_que) {
+  await pagina.keyboard.down(tecla);
+  await esperar(pagina, condicao, o_que);
+  await pagina.keyboard.up(tecla);
+}
+
+// The sample board, from a page with no parameter: its first frame is the
+// native one of the same board without monsters wherever no monster could
+// have reached yet; one canvas; Esc ends it with status 0.
+async function testar_exemplo(navegador) {
+  const pagina = await abrir(navegador, '/');
+  await esperar(pagina, () => !!window.espia.primeiro && window.tabuleiro2.estado === 'jogando', 'no first frame');
+  const contrato = await pagina.evaluate(() => [document.querySelectorAll('canvas').length,
+    document.querySelector('canvas').width, document.querySelector('canvas').height].join(' '));
+  if (contrato !== '1 800 600') falhar('canvases, width, height: ' + contrato);
+  const linhas = readFileSync(join(pasta_web, 'tabuleiros/tabuleiro.map'), 'latin1').split('\n');
+  const monstros = [];
+  linhas.forEach((linha, y) => [...linha].forEach((c, x) => { if (c === '2') monstros.push([x, y]); }));
+  const longe = (x, y) => monstros.every(([mx, my]) => Math.max(Math.abs(mx - x), Math.abs(my - y)) > 1);
+  const n = diferencas(await quadro(pagina, 'primeiro'), 'primeiro.rgb', longe);
+  if (n) falhar('sample board: ' + n + ' pixels unlike the native window away from the monsters');
+  await segurar(pagina, 'Escape', () => window.tabuleiro2.estado === 'terminou', 'Esc did not end the game');
+  const saida = await pagina.evaluate(() => window.tabuleiro2.saida);
+  if (saida !== 0 || !(await pagina.$eval('#saida', (e) => e.textContent.includes('saída 0'))))
+    falhar('Esc: status ' + saida);
+  await pagina.close();
+}
+
+// The same board without monsters, from ?tabuleiro=: the first frame and,
+// after the right arrow held with no click first, the avatar against the
+// wall, both the native window's pixels exactly; the arrow scrolls nothing.
+async function testar_identico(navegador) {
+  const pagina = await abrir(navegador, '/?tabuleiro=nativa/sem_monstros.map');
+  await esperar(pagina, () => !!window.espia.primeiro, 'no first frame');
+  const n = diferencas(await quadro(pagina, 'primeiro'), 'primeiro.rgb');
+  if (n) falhar('first frame: ' + n + ' pixels unlike the native window');
+  await pagina.keyboard.down('ArrowRight');
+  let diferentes = -1;
+  for (const fim = Date.now() + PRAZO; diferentes !== 0 && Date.now() < fim;) {
+    await pagina.evaluate(() => new Promise((r) => {
+      document.querySelector('canvas').addEventListener('quadro', r, { once: true });
+      setTimeout(r, 1000);
+    }));
+    diferentes = diferencas(await quadro(pagina, 'ultimo'), 'parado.rgb');
+  }
+  await pagina.keyboard.up('ArrowRight');
+  if (diferentes) falhar('the avatar never stood against the wall as natively: ' + diferentes + ' pixels differ');
+  if (!(await pagina.evaluate(() => window.espia.teclas_sem_efeito))) falhar('the arrows scroll the page');
+  await pagina.close();
+}
+
+// A board that cannot be fetched: the game's own message, status 1.
+async function testar_sem_tabuleiro(navegador) {
+  const pagina = await abrir(navegador, '/?tabuleiro=nao_existe.map');
+  await esperar(pagina, () => window.tabuleiro2.estado === 'terminou', 'no end');
+  const saida = await pagina.evaluate(() => window.tabuleiro2.saida);
+  const texto = await pagina.$eval('#saida', (e) => e.textContent);
+  if (saida !== 1 || !texto.includes('Arquivo nao pode ser aberto')) falhar('missing board: ' + saida + ', ' + texto);
+  await pagina.close();
+}
+
+const { servidor, endereco } = await servir(pasta_web, { nativa: pasta_nativa });
+const navegador = await abrir_chromium(modulos);
+try {
+  await testar_exemplo(navegador);
+  await testar_identico(navegador);
+  await testar_sem_tabuleiro(navegador);
+  console.log('PASS');
+} catch (e) {
+  console.error('FAIL: ' + e.message);
+  process.exitCode = 1;
+} finally {
+  await navegador.fechar();
+  servidor.close();
+}

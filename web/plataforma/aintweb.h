@@ -1,0 +1,9 @@
+/* Shared by the browser platform's drivers. */
+#ifndef AINTWEB_H
+#define AINTWEB_H
+
+/* Copies the screen bitmap to the page's canvas; the timer driver calls it
+ * whenever the program rests, so each frame shows once it is finished. */
+AL_FUNC(void, _web_apresentar_tela, (void));
+
+#endif

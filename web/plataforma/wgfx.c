@@ -1,0 +1,142 @@
+/*
+ *      The browser platform's graphics driver. The screen is a memory
+ *      bitmap; _web_apresentar_tela converts it to 32 bits with Allegro's
+ *      own colour conversion, exactly as the X11 driver does for a
+ *      true-colour display, and puts it on the page's canvas.
+ */
+#include <emscripten.h>
+
+#include "allegro.h"
+#include "allegro/internal/aintern.h"
+#include "allegro/platform/aintweb.h"
+
+static BITMAP *tela;                      /* the screen */
+static uint32_t *pixels;                  /* the screen in 32-bit RGBA */
+static COLORCONV_BLITTER_FUNC *converter;
+
+/* The canvas of the page, sized w x h, gets the RGBA pixels. */
+EM_JS(void, pintar_canvas, (const unsigned char *rgba, int w, int h), {
+   var canvas = Module.canvas;
+   if (canvas.width != w || canvas.height != h) {
+      canvas.width = w;
+      canvas.height = h;
+   }
+   var imagem = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, w * h * 4), w, h);
+   canvas.getContext('2d').putImageData(imagem, 0, 0);
+   if (Module.quadro) Module.quadro();
+});
+
+/* As the X11 driver on a display whose blue is the low byte: the colours
+ * of every depth laid out red first, so the conversion is a plain one. */
+static void ordenar_cores(void)
+{
+   _rgb_r_shift_15 = 10; _rgb_g_shift_15 = 5; _rgb_b_shift_15 = 0;
+   _rgb_r_shift_16 = 11; _rgb_g_shift_16 = 5; _rgb_b_shift_16 = 0;
+   _rgb_r_shift_24 = 16; _rgb_g_shift_24 = 8; _rgb_b_shift_24 = 0;
+   _rgb_r_shift_32 = 16; _rgb_g_shift_32 = 8; _rgb_b_shift_32 = 0;
+}
+
+void _web_apresentar_tela(void)
+{
+   GRAPHICS_RECT origem, destino;
+   int i, n;
+
+   if (!tela)
+      return;
+   origem.width = destino.width = tela->w;
+   origem.height = destino.height = tela->h;
+   origem.pitch = tela->line[1] - tela->line[0];
+   origem.data = tela->line[0];
+   destino.pitch = tela->w * 4;
+   destino.data = (unsigned char *)pixels;
+   converter(&origem, &destino);
+   /* 0x00RRGGBB becomes 0xFFBBGGRR: the canvas's R, G, B, A bytes. */
+   n = tela->w * tela->h;
+   for (i = 0; i < n; i++) {
+      uint32_t p = pixels[i];
+      pixels[i] = 0xFF000000 | (p & 0x00FF00) | (p >> 16 & 0xFF) | (p & 0xFF) << 16;
+   }
+   pintar_canvas((unsigned char *)pixels, tela->w, tela->h);
+}
+
+static BITMAP *iniciar_video(int w, int h, int v_w, int v_h, int profundidade)
+{
+   int bytes = BYTES_PER_PIXEL(profundidade);
+   void *memoria;
+
+   if ((v_w && v_w != w) || (v_h && v_h != h) || w < 2 || h < 2) {
+      ustrzcpy(allegro_error, ALLEGRO_ERROR_SIZE, get_config_text("Resolution not supported"));
+      return NULL;
+   }
+   if (profundidade == 8 || !(converter = _get_colorconv_blitter(profundidade, 32))) {
+      ustrzcpy(allegro_error, ALLEGRO_ERROR_SIZE, get_config_text("Unsupported color depth"));
+      return NULL;
+   }
+   ordenar_cores();
+   memoria = _AL_MALLOC_ATOMIC(w * h * bytes);
+   pixels = _AL_MALLOC_ATOMIC(w * h * 4);
+   if (memoria && pixels)
+      tela = _make_bitmap(w, h, (uintptr_t)memoria, &gfx_web, profundidade, w * bytes);
+   if (!tela) {
+      _AL_FREE(memoria);
+      _AL_FREE(pixels);
+      _release_colorconv_blitter(converter);
+      return NULL;
+   }
+   clear_bitmap(tela);
+   gfx_web.w = w;
+   gfx_web.h = h;
+   return tela;
+}
+
+static void finalizar_video(BITMAP *b)
+{
+   (void)b;
+   _AL_FREE(tela->line[0]);
+   _AL_FREE(pixels);
+   _release_colorconv_blitter(converter);
+   tela = NULL;
+}
+
+static void sincronizar(void)
+{
+   _web_apresentar_tela();
+}
+
+GFX_DRIVER gfx_web =
+{
+   GFX_WEB,
+   empty_string,
+   empty_string,
+   "Web",
+   iniciar_video,
+   finalizar_video,
+   NULL,                   /* scroll */
+   sincronizar,            /* vsync */
+   NULL,                   /* set_palette */
+   NULL,                   /* request_scroll */
+   NULL,                   /* poll_scroll */
+   NULL,                   /* enable_triple_buffer */
+   NULL,                   /* create_video_bitmap */
+   NULL,                   /* destroy_video_bitmap */
+   NULL,                   /* show_video_bitmap */
+   NULL,                   /* request_video_bitmap */
+   NULL,                   /* create_system_bitmap */
+   NULL,                   /* destroy_system_bitmap */
+   NULL,                   /* set_mouse_sprite */
+   NULL,                   /* show_mouse */
+   NULL,                   /* hide_mouse */
+   NULL,                   /* move_mouse */
+   NULL,                   /* drawing_mode */
+   NULL,                   /* save_video_state */
+   NULL,                   /* restore_video_state */
+   NULL,                   /* set_blender_mode */
+   NULL,                   /* fetch_mode_list */
+   0, 0,                   /* w, h: set by the mode */
+   TRUE,                   /* linear */
+   0,                      /* bank_size */
+   0,                      /* bank_gran */
+   0,                      /* vid_mem */
+   0,                      /* vid_phys_base */
+   TRUE                    /* windowed */
+};

@@ -1,0 +1,62 @@
+/*
+ *      The browser platform's timer driver: rest() shows the finished frame
+ *      on the page, then sleeps with emscripten_sleep, which hands the
+ *      browser back its event loop (ASYNCIFY) so that a program's blocking
+ *      loop runs unchanged. Timer routines (install_int) run there as well,
+ *      for the time that has really gone by: while the program runs, the
+ *      browser can call nothing else.
+ */
+#include <emscripten.h>
+
+#include "allegro.h"
+#include "allegro/internal/aintern.h"
+#include "allegro/platform/aintweb.h"
+
+static double ultimo;  /* when the time was last handed to Allegro, in ms */
+
+/* Allegro's timer routines, for the time gone by since the last call. */
+static void marcar_tempo(void)
+{
+   int passado = (int)(emscripten_get_now() - ultimo);
+
+   if (passado > 0) {
+      ultimo += passado;
+      _handle_timer_tick(MSEC_TO_TIMER(passado));
+   }
+}
+
+static int iniciar_timer(void)
+{
+   ultimo = emscripten_get_now();
+   return 0;
+}
+
+static void finalizar_timer(void)
+{
+}
+
+static void descansar(unsigned int tempo, AL_METHOD(void, callback, (void)))
+{
+   (void)callback;
+   _web_apresentar_tela();
+   marcar_tempo();
+   emscripten_sleep(tempo);
+   marcar_tempo();
+}
+
+TIMER_DRIVER timer_web =
+{
+   TIMER_WEB,
+   empty_string,
+   empty_string,
+   "Web",
+   iniciar_timer,
+   finalizar_timer,
+   NULL,                   /* install_int */
+   NULL,                   /* remove_int */
+   NULL,                   /* install_param_int */
+   NULL,                   /* remove_param_int */
+   NULL,                   /* can_simulate_retrace */
+   NULL,                   /* simulate_retrace */
+   descansar
+};
