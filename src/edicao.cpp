@@ -128,12 +128,12 @@ int gravar_tabuleiro(const char* nome) {
             texto[n++] = caractere_da_celula(x, y);
         texto[n++] = '\n';
     }
-    // A board its owner made read-only stays as it is, even for root.
-    if (somente_leitura(nome)) return falhar_gravacao(nome, "somente leitura");
     std::string alvo = seguir_links(nome);
     struct stat estado;
     int existe = stat(alvo.c_str(), &estado) == 0;
     if (!existe && errno != ENOENT) return falhar_gravacao(nome, strerror(errno));
+    // A board its owner made read-only stays as it is, even for root.
+    if (existe && !(estado.st_mode & 0222)) return falhar_gravacao(nome, "somente leitura");
     std::string temporario = alvo + SUFIXO_TEMPORARIO;
     FILE* f = criar_temporario(temporario.c_str(), existe ? (int)(estado.st_mode & 07777) : -1);
     if (f == NULL) return falhar_gravacao(nome, strerror(errno));
