@@ -126,7 +126,7 @@ play-web: web
 	cd $(WEB) && python3 -m http.server $(PORTA) --bind 127.0.0.1
 
 testar-web: web
-	cmake --build $(BUILD) --target tabuleiro2 -j $(JOBS)
+	cmake --build $(BUILD) --target tabuleiro2 tabuleiro2-editor -j $(JOBS)
 	cmake --build $(WEB) --target testes_web
 	cd $(WEB) && ctest --output-on-failure
 

@@ -1,15 +1,17 @@
 #!/bin/bash
-# The native game's window on the sample board without its monsters, for
-# the web page to match pixel for pixel: into folder $3, the board
-# (sem_monstros.map), the first frame (primeiro.rgb) and the frame once the
-# avatar, walking right, stands against the wall (parado.rgb), as raw RGB.
-# Usage: janela_nativa.sh GAME DATA_FOLDER OUT_FOLDER
+# The native windows the web pages must match pixel for pixel, as raw RGB
+# into folder OUT: the game on the sample board without its monsters
+# (sem_monstros.map), its first frame (primeiro.rgb) and the frame once the
+# avatar, walking right, stands against the wall (parado.rgb); the game's
+# first frame on board PAINTED (pintado.rgb); the editor on the sample board
+# (editor.rgb).
+# Usage: janela_nativa.sh GAME EDITOR DATA_FOLDER PAINTED OUT
 set -u
 . "$(dirname "$0")/../e2e/comum.sh"
-SAIDA=$3
-mkdir -p "$SAIDA" && tr 2 0 <"$2/tabuleiro.map" >"$SAIDA/sem_monstros.map" || falhar "no sample board in $2"
+JOGO=$1 EDITOR=$2 DADOS=$3 PINTADO=$4 SAIDA=$5
+mkdir -p "$SAIDA" && tr 2 0 <"$DADOS/tabuleiro.map" >"$SAIDA/sem_monstros.map" ||
+    falhar "no sample board in $DADOS"
 iniciar_xvfb
-preparar_pasta "$2" "$(cat "$SAIDA/sem_monstros.map")"
 
 # Captures the window into $1 (raw RGB) until it is drawn and unlike
 # image $2, two captures 300 ms apart the same: the avatar at rest.
@@ -24,10 +26,19 @@ esperar_quadro() {
     done
 }
 
-iniciar_jogo "$1"
+preparar_pasta "$DADOS" "$(cat "$SAIDA/sem_monstros.map")"
+iniciar_jogo "$JOGO"
 esperar_quadro "$SAIDA/primeiro.rgb" /dev/null
 tecla keydown Right
 esperar_quadro "$SAIDA/parado.rgb" "$SAIDA/primeiro.rgb"
 tecla keyup Right
+sair_com_esc
+
+cp "$PINTADO" tabuleiro.map && iniciar_jogo "$JOGO"
+esperar_quadro "$SAIDA/pintado.rgb" /dev/null
+sair_com_esc
+
+cp "$DADOS/tabuleiro.map" . && TITULO='^tabuleiro\.map - pincel' iniciar_jogo "$EDITOR" tabuleiro.map
+esperar_quadro "$SAIDA/editor.rgb" /dev/null
 sair_com_esc
 echo PASS

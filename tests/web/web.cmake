@@ -13,9 +13,13 @@ add_custom_command(OUTPUT ${npm_web}/node_modules/.package-lock.json
 add_custom_target(testes_web DEPENDS ${npm_web}/node_modules/.package-lock.json)
 
 add_test(NAME web.janela_nativa COMMAND ${testes_web}/janela_nativa.sh
-  ${TABULEIRO2_NATIVO}/tabuleiro2 ${TABULEIRO2_NATIVO}/data ${PROJECT_BINARY_DIR}/nativa)
+  ${TABULEIRO2_NATIVO}/tabuleiro2 ${TABULEIRO2_NATIVO}/tabuleiro2-editor ${TABULEIRO2_NATIVO}/data
+  ${testes_web}/pintado.map ${PROJECT_BINARY_DIR}/nativa)
 add_test(NAME web.pagina COMMAND node ${testes_web}/pagina.mjs
   ${PROJECT_BINARY_DIR} ${PROJECT_BINARY_DIR}/nativa ${npm_web}/node_modules)
+add_test(NAME web.editor COMMAND node ${testes_web}/editor.mjs
+  ${PROJECT_BINARY_DIR} ${PROJECT_BINARY_DIR}/nativa ${npm_web}/node_modules
+  ${TABULEIRO2_NATIVO}/tabuleiro2-editor ${testes_web}/pintado.map)
 set_tests_properties(web.janela_nativa PROPERTIES FIXTURES_SETUP nativa)
-set_tests_properties(web.pagina PROPERTIES FIXTURES_REQUIRED nativa)
-set_tests_properties(web.janela_nativa web.pagina PROPERTIES LABELS web TIMEOUT 180)
+set_tests_properties(web.pagina web.editor PROPERTIES FIXTURES_REQUIRED nativa)
+set_tests_properties(web.janela_nativa web.pagina web.editor PROPERTIES LABELS web TIMEOUT 180)

@@ -6,4 +6,8 @@
  * whenever the program rests, so each frame shows once it is finished. */
 AL_FUNC(void, _web_apresentar_tela, (void));
 
+/* Shows (1) or hides the system cursor the mouse driver chose; the
+ * graphics driver calls it as show_mouse and hide_mouse. */
+AL_FUNC(void, _web_mostrar_cursor, (int visivel));
+
 #endif

@@ -4,6 +4,7 @@
  *      own colour conversion, exactly as the X11 driver does for a
  *      true-colour display, and puts it on the page's canvas.
  */
+#include <string.h>
 #include <emscripten.h>
 
 #include "allegro.h"
@@ -23,6 +24,10 @@ EM_JS(void, pintar_canvas, (const unsigned char *rgba, int w, int h), {
    }
    var imagem = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, w * h * 4), w, h);
    canvas.getContext('2d').putImageData(imagem, 0, 0);
+});
+
+/* Tells the page that a frame is shown, changed or not. */
+EM_JS(void, avisar_quadro, (void), {
    if (Module.quadro) Module.quadro();
 });
 
@@ -36,27 +41,38 @@ static void ordenar_cores(void)
    _rgb_r_shift_32 = 16; _rgb_g_shift_32 = 8; _rgb_b_shift_32 = 0;
 }
 
+/* The screen as last shown, so that an unchanged one (an editor waiting
+ * for the mouse, many times a second) costs a comparison, not a repaint. */
+static unsigned char *mostrada;
+static int mostrada_valida;
+
 void _web_apresentar_tela(void)
 {
    GRAPHICS_RECT origem, destino;
-   int i, n;
+   int i, n, tamanho;
 
    if (!tela)
       return;
-   origem.width = destino.width = tela->w;
-   origem.height = destino.height = tela->h;
-   origem.pitch = tela->line[1] - tela->line[0];
-   origem.data = tela->line[0];
-   destino.pitch = tela->w * 4;
-   destino.data = (unsigned char *)pixels;
-   converter(&origem, &destino);
-   /* 0x00RRGGBB becomes 0xFFBBGGRR: the canvas's R, G, B, A bytes. */
-   n = tela->w * tela->h;
-   for (i = 0; i < n; i++) {
-      uint32_t p = pixels[i];
-      pixels[i] = 0xFF000000 | (p & 0x00FF00) | (p >> 16 & 0xFF) | (p & 0xFF) << 16;
+   tamanho = tela->h * (tela->line[1] - tela->line[0]);
+   if (!mostrada_valida || memcmp(mostrada, tela->line[0], tamanho) != 0) {
+      memcpy(mostrada, tela->line[0], tamanho);
+      mostrada_valida = TRUE;
+      origem.width = destino.width = tela->w;
+      origem.height = destino.height = tela->h;
+      origem.pitch = tela->line[1] - tela->line[0];
+      origem.data = tela->line[0];
+      destino.pitch = tela->w * 4;
+      destino.data = (unsigned char *)pixels;
+      converter(&origem, &destino);
+      /* 0x00RRGGBB becomes 0xFFBBGGRR: the canvas's R, G, B, A bytes. */
+      n = tela->w * tela->h;
+      for (i = 0; i < n; i++) {
+         uint32_t p = pixels[i];
+         pixels[i] = 0xFF000000 | (p & 0x00FF00) | (p >> 16 & 0xFF) | (p & 0xFF) << 16;
+      }
+      pintar_canvas((unsigned char *)pixels, tela->w, tela->h);
    }
-   pintar_canvas((unsigned char *)pixels, tela->w, tela->h);
+   avisar_quadro();
 }
 
 static BITMAP *iniciar_video(int w, int h, int v_w, int v_h, int profundidade)
@@ -75,11 +91,14 @@ static BITMAP *iniciar_video(int w, int h, int v_w, int v_h, int profundidade)
    ordenar_cores();
    memoria = _AL_MALLOC_ATOMIC(w * h * bytes);
    pixels = _AL_MALLOC_ATOMIC(w * h * 4);
-   if (memoria && pixels)
+   mostrada = _AL_MALLOC_ATOMIC(w * h * bytes);
+   mostrada_valida = FALSE;
+   if (memoria && pixels && mostrada)
       tela = _make_bitmap(w, h, (uintptr_t)memoria, &gfx_web, profundidade, w * bytes);
    if (!tela) {
       _AL_FREE(memoria);
       _AL_FREE(pixels);
+      _AL_FREE(mostrada);
       _release_colorconv_blitter(converter);
       return NULL;
    }
@@ -94,8 +113,27 @@ static void finalizar_video(BITMAP *b)
    (void)b;
    _AL_FREE(tela->line[0]);
    _AL_FREE(pixels);
+   _AL_FREE(mostrada);
    _release_colorconv_blitter(converter);
    tela = NULL;
+}
+
+/* The system cursor: the browser draws it over the canvas. */
+static int mostrar_cursor(BITMAP *b, int x, int y)
+{
+   (void)b; (void)x; (void)y;
+   _web_mostrar_cursor(1);
+   return 0;
+}
+
+static void esconder_cursor(void)
+{
+   _web_mostrar_cursor(0);
+}
+
+static void mover_cursor(int x, int y)
+{
+   (void)x; (void)y;
 }
 
 static void sincronizar(void)
@@ -124,9 +162,9 @@ GFX_DRIVER gfx_web =
    NULL,                   /* create_system_bitmap */
    NULL,                   /* destroy_system_bitmap */
    NULL,                   /* set_mouse_sprite */
-   NULL,                   /* show_mouse */
-   NULL,                   /* hide_mouse */
-   NULL,                   /* move_mouse */
+   mostrar_cursor,         /* show_mouse */
+   esconder_cursor,        /* hide_mouse */
+   mover_cursor,           /* move_mouse */
    NULL,                   /* drawing_mode */
    NULL,                   /* save_video_state */
    NULL,                   /* restore_video_state */

@@ -1,6 +1,8 @@
 /*
  *      The browser platform's mouse driver. The page hands every pointer
- *      event on the canvas to web_rato, in the screen's own pixels.
+ *      event on the canvas to web_rato, in the screen's own pixels. The
+ *      browser's own pointer over the canvas is the system cursor, as the
+ *      desktop's is natively: never drawn into the screen.
  */
 #include <emscripten.h>
 
@@ -16,6 +18,34 @@ EMSCRIPTEN_KEEPALIVE void web_rato(int x, int y, int botoes)
    _mouse_y = y;
    _mouse_b = botoes;
    _handle_mouse_input();
+}
+
+/* The canvas's CSS cursor for each of Allegro's system cursors. */
+static const char *const cursores[] = { "none", "none", "default", "wait", "help", "text" };
+static int cursor = MOUSE_CURSOR_ARROW;
+
+EM_JS(void, mudar_cursor, (const char *nome), {
+   Module.canvas.style.cursor = UTF8ToString(nome);
+});
+
+/* Shows (1) or hides the chosen cursor over the canvas. */
+void _web_mostrar_cursor(int visivel)
+{
+   mudar_cursor(visivel ? cursores[cursor] : "none");
+}
+
+static void permitir_cursor(int permitir)
+{
+   (void)permitir;
+}
+
+/* 1: the browser shows the cursor itself; 0 for Allegro's own sprite. */
+static int escolher_cursor(int qual)
+{
+   if (qual <= MOUSE_CURSOR_ALLEGRO || qual > MOUSE_CURSOR_EDIT)
+      return 0;
+   cursor = qual;
+   return 1;
 }
 
 static int iniciar_rato(void)
@@ -48,6 +78,6 @@ MOUSE_DRIVER mouse_web =
    NULL,                   /* set_speed */
    NULL,                   /* get_mickeys */
    NULL,                   /* analyse_data */
-   NULL,                   /* enable_hardware_cursor */
-   NULL                    /* select_system_cursor */
+   permitir_cursor,        /* enable_hardware_cursor */
+   escolher_cursor         /* select_system_cursor */
 };

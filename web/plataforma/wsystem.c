@@ -1,6 +1,6 @@
 /*
- *      The browser platform's system driver: start-up, messages and the
- *      window title, which goes to the page.
+ *      The browser platform's system driver: start-up, messages, the
+ *      program's place and the window title, which goes to the page.
  */
 #include <stdio.h>
 #include <emscripten.h>
@@ -27,10 +27,17 @@ static void finalizar_sistema(void)
 {
 }
 
+/* The program lives in the root of the page's file system, where the page
+ * puts its data: a program looks for its files beside itself. */
+static void nome_executavel(char *saida, int tamanho)
+{
+   do_uconvert("/programa", U_ASCII, saida, U_CURRENT, tamanho);
+}
+
 static void definir_titulo(AL_CONST char *titulo)
 {
-   char texto[256];
-   mudar_titulo(uconvert_toascii(titulo, texto));
+   char texto[1024];
+   mudar_titulo(uconvert(titulo, U_CURRENT, texto, U_UTF8, sizeof(texto)));
 }
 
 /* allegro_message: to standard error, which the page shows. */
@@ -53,7 +60,7 @@ SYSTEM_DRIVER system_web =
    "Web",
    iniciar_sistema,
    finalizar_sistema,
-   NULL,                   /* get_executable_name */
+   nome_executavel,        /* get_executable_name */
    NULL,                   /* find_resource */
    definir_titulo,
    NULL,                   /* set_close_button_callback */

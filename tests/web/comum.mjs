@@ -1,0 +1,67 @@
+// Shared by the web pages' tests: a page opened with a spy on its canvas,
+// waits with a deadline, and frames compared with the native captures.
+import { readFileSync } from 'node:fs';
+
+export const PRAZO = 30000;
+const LARGURA = 800, ALTURA = 600, CELULA = 50;
+
+export function falhar(motivo) {
+  throw new Error(motivo);
+}
+
+// Before the page's own script runs: each frame's pixels kept as the last,
+// and the first kept apart; whether the page stopped the arrows' default.
+function espiar_pagina() {
+  window.espia = { teclas_sem_efeito: true };
+  document.addEventListener('DOMContentLoaded', () => {
+    const canvas = document.querySelector('canvas');
+    canvas.addEventListener('quadro', () => {
+      const pixels = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+      window.espia.ultimo = pixels;
+      if (!window.espia.primeiro) window.espia.primeiro = pixels;
+    });
+  });
+  window.addEventListener('keydown', (e) => setTimeout(() => {
+    if (e.key.startsWith('Arrow') && !e.defaultPrevented) window.espia.teclas_sem_efeito = false;
+  }));
+}
+
+export async function abrir(navegador, url) {
+  const pagina = await navegador.newPage();
+  await pagina.setViewport({ width: 820, height: 700 });
+  await pagina.evaluateOnNewDocument(espiar_pagina);
+  await pagina.goto(url);
+  return pagina;
+}
+
+// Waits for the page's expression (with argumento) to hold.
+export async function esperar(pagina, expressao, o_que, argumento) {
+  try {
+    await pagina.waitForFunction(expressao, { timeout: PRAZO, polling: 50 }, argumento);
+  } catch (e) {
+    falhar(o_que + ' within ' + PRAZO / 1000 + ' s');
+  }
+}
+
+// The frame window.espia.QUAL as RGBA bytes.
+export async function quadro(pagina, qual) {
+  const texto = await pagina.evaluate((q) => {
+    let s = '';
+    for (const b of window.espia[q]) s += String.fromCharCode(b);
+    return btoa(s);
+  }, qual);
+  return Buffer.from(texto, 'base64');
+}
+
+// How many pixels of RGBA frame differ from the native RGB capture in file
+// nativa, in the cells (x, y) that conta(x, y) counts.
+export function diferencas(rgba, nativa, conta = () => true) {
+  const rgb = readFileSync(nativa);
+  if (rgba.length !== LARGURA * ALTURA * 4) falhar('the canvas is not ' + LARGURA + ' x ' + ALTURA);
+  let n = 0;
+  for (let i = 0; i < LARGURA * ALTURA; i++) {
+    if (!conta(Math.floor((i % LARGURA) / CELULA), Math.floor(i / LARGURA / CELULA))) continue;
+    if (rgba[4 * i] !== rgb[3 * i] || rgba[4 * i + 1] !== rgb[3 * i + 1] || rgba[4 * i + 2] !== rgb[3 * i + 2]) n++;
+  }
+  return n;
+}

@@ -1,0 +1,152 @@
+// The board editor's web page in headless Chromium: the sample board drawn
+// as the native editor's window; a new board painted with each brush, a
+// drag and the right button through the page's scaling, saved with S and
+// downloaded byte for byte; its play link playing it as the native game
+// does; the Esc guard; the checker's findings on a hand-written file.
+// Usage: node editor.mjs BUILD_WEB NATIVE_CAPTURES NODE_MODULES NATIVE_EDITOR PAINTED
+import { spawnSync } from 'node:child_process';
+import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { abrir_chromium, servir } from './navegador.mjs';
+import { PRAZO, abrir, diferencas, esperar, falhar, quadro } from './comum.mjs';
+
+const [pasta_web, pasta_nativa, modulos, editor_nativo, pintado] = process.argv.slice(2);
+const CELULA = 50;
+
+// Waits for the page's title to match regular expression padrao.
+async function esperar_titulo(pagina, padrao) {
+  await esperar(pagina, (p) => new RegExp(p).test(document.title) &&
+    document.getElementById('titulo').textContent === document.title, 'no title /' + padrao + '/', padrao);
+}
+
+// Key tecla, then its effect in the title.
+async function teclar(pagina, tecla, padrao) {
+  await pagina.keyboard.press(tecla);
+  await esperar_titulo(pagina, padrao);
+}
+
+// The page's point at the centre of cell (x, y), through the canvas's scaling.
+async function ponto(pagina, x, y) {
+  const caixa = await pagina.$eval('canvas', (c) => { const r = c.getBoundingClientRect(); return [r.left, r.top, r.width]; });
+  const escala = caixa[2] / 800;
+  return [caixa[0] + (x * CELULA + CELULA / 2) * escala, caixa[1] + (y * CELULA + CELULA / 2) * escala];
+}
+
+// The pixels of cell (x, y) on the canvas, as text.
+function celula(pagina, x, y) {
+  return pagina.$eval('canvas', (c, x, y) =>
+    c.getContext('2d').getImageData(x * 50, y * 50, 50, 50).data.join(), x, y);
+}
+
+// Presses button botao at the centre of cell (x, y), moves to the centre of
+// (ate_x, ate_y) in one step, releases: then cell (ate_x, ate_y) must change.
+async function pintar(pagina, botao, [x, y], [ate_x, ate_y] = [x, y]) {
+  const antes = await celula(pagina, ate_x, ate_y);
+  await pagina.mouse.move(...(await ponto(pagina, x, y)));
+  await pagina.mouse.down({ button: botao });
+  await pagina.mouse.move(...(await ponto(pagina, ate_x, ate_y)));
+  await pagina.mouse.up({ button: botao });
+  await esperar(pagina, ([x, y, antes]) => {
+    const c = document.querySelector('canvas');
+    return c.getContext('2d').getImageData(x * 50, y * 50, 50, 50).data.join() !== antes;
+  }, 'cell ' + ate_x + ',' + ate_y + ' unchanged by the ' + botao + ' button', [ate_x, ate_y, antes]);
+}
+
+// The sample board, from ?tabuleiro=: once titled, the native editor's window exactly.
+async function testar_identico(navegador) {
+  const pagina = await abrir(navegador, endereco + '/editor.html?tabuleiro=tabuleiros/tabuleiro.map');
+  await esperar_titulo(pagina, '^tabuleiro\\.map - pincel: parede - tabuleiro2-editor$');
+  await esperar(pagina, () => !!window.espia.ultimo, 'no frame');
+  const n = diferencas(await quadro(pagina, 'ultimo'), join(pasta_nativa, 'editor.rgb'));
+  if (n) falhar('sample board: ' + n + ' pixels unlike the native editor');
+  await pagina.close();
+}
+
+// A new board painted, saved, downloaded and played from its link; then
+// Esc with unsaved changes, twice.
+async function testar_pintura(navegador) {
+  const pagina = await abrir(navegador, endereco + '/editor.html');
+  const baixados = mkdtempSync(join(tmpdir(), 'tabuleiro2-baixados-'));
+  try {
+    await (await pagina.createCDPSession()).send('Browser.setDownloadBehavior',
+      { behavior: 'allow', downloadPath: baixados });
+    await esperar_titulo(pagina, '^tabuleiro\\.map - pincel: parede - ');
+    await teclar(pagina, '2', 'pincel: monstro');
+    await pintar(pagina, 'left', [2, 2]);
+    await teclar(pagina, '3', 'pincel: avatar');
+    await pintar(pagina, 'left', [5, 5]);
+    await teclar(pagina, '1', '^tabuleiro\\.map\\* - pincel: parede - ');
+    await pintar(pagina, 'left', [1, 8], [14, 8]);
+    await pintar(pagina, 'right', [2, 2]);
+    await teclar(pagina, '0', 'pincel: vazio');
+    await pintar(pagina, 'left', [7, 8]);
+    await teclar(pagina, 's', '^tabuleiro\\.map - pincel: vazio - ');
+    await esperar(pagina, () => !document.getElementById('gravado').hidden, 'no download offered');
+
+    await pagina.click('#baixar');
+    const baixado = join(baixados, 'tabuleiro.map');
+    for (const fim = Date.now() + PRAZO; !existsSync(baixado) && Date.now() < fim;)
+      await new Promise((r) => setTimeout(r, 50));
+    if (!existsSync(baixado) || !readFileSync(baixado).equals(readFileSync(pintado)))
+      falhar('downloaded board: ' + (existsSync(baixado) ? readFileSync(baixado, 'latin1') : 'none'));
+
+    const link = await pagina.$eval('#jogar', (a) => a.href);
+    if (link !== endereco + '/index.html?celulas=' + readFileSync(pintado, 'latin1').replace(/\n/g, ''))
+      falhar('play link: ' + link);
+    const jogo = await abrir(navegador, link);
+    await esperar(jogo, () => !!window.espia.primeiro, 'no first frame from the play link');
+    const n = diferencas(await quadro(jogo, 'primeiro'), join(pasta_nativa, 'pintado.rgb'));
+    if (n) falhar('the play link: ' + n + ' pixels unlike the native game on the painted board');
+    await jogo.close();
+
+    await pintar(pagina, 'right', [1, 8]);
+    await teclar(pagina, 'Escape', '^tabuleiro\\.map\\* - pincel: vazio - Esc de novo sai sem gravar');
+    if ((await pagina.evaluate(() => window.editor.estado)) !== 'editando') falhar('one Esc ended the editor');
+    await pagina.keyboard.press('Escape');
+    await esperar(pagina, () => window.editor.estado === 'terminou', 'the second Esc did not end the editor');
+    if ((await pagina.evaluate(() => window.editor.saida)) !== 0) falhar('Esc: status other than 0');
+  } finally {
+    rmSync(baixados, { recursive: true, force: true });
+  }
+  await pagina.close();
+}
+
+// A hand-written board picked in the page: beside the canvas, what the
+// native editor's --verificar says of it, and S offers it under its name.
+async function testar_verificacao(navegador) {
+  const pasta = mkdtempSync(join(tmpdir(), 'tabuleiro2-verificar-'));
+  const nome = 'à mão.map';
+  writeFileSync(join(pasta, nome), '1111\t1111x11111111\r\n0000\n' + '1'.repeat(20) + '\n');
+  const nativo = spawnSync(editor_nativo, ['--verificar', nome], { cwd: pasta, encoding: 'utf8' });
+  const pagina = await abrir(navegador, endereco + '/editor.html');
+  try {
+    await esperar(pagina, () => window.editor.estado === 'editando', 'no editor');
+    await (await pagina.$('#arquivo')).uploadFile(join(pasta, nome));
+    await esperar(pagina, () => document.getElementById('achados').textContent !== '', 'no findings shown');
+    const achados = await pagina.$eval('#achados', (e) => e.textContent);
+    if (nativo.status !== 1 || achados !== nativo.stderr)
+      falhar('findings on the page:\n' + achados + 'natively (status ' + nativo.status + '):\n' + nativo.stderr);
+    await esperar_titulo(pagina, '^à mão\\.map - pincel: parede - ');
+    await pagina.keyboard.press('s');
+    await esperar(pagina, () => document.getElementById('baixar').download === 'à mão.map', 'download not named as the file');
+  } finally {
+    rmSync(pasta, { recursive: true, force: true });
+  }
+  await pagina.close();
+}
+
+const { servidor, endereco } = await servir(pasta_web, { nativa: pasta_nativa });
+const navegador = await abrir_chromium(modulos);
+try {
+  await testar_identico(navegador);
+  await testar_pintura(navegador);
+  await testar_verificacao(navegador);
+  console.log('PASS');
+} catch (e) {
+  console.error('FAIL: ' + e.message);
+  process.exitCode = 1;
+} finally {
+  await navegador.fechar();
+  servidor.close();
+}

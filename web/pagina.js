@@ -1,0 +1,142 @@
+// What the game's page and the editor's share: one of our programs run on
+// the page's one canvas, the keys and the pointer handed to it, and board
+// files fetched, picked or dropped. situacao tells scripts and embedding
+// pages how the program is doing; each page gives it its own name.
+'use strict';
+const canvas = document.getElementById('tela');
+const situacao = { estado: 'carregando', quadros: 0 };
+let programa = null; // the running program's module
+
+// Runs program criar (criar_tabuleiro2, criar_editor) on the canvas with
+// the command-line arguments of opcoes.argumentos, in folder opcoes.pasta,
+// once every file of opcoes.arquivos (name: bytes, a promise of them, or
+// null for no file) is written there. situacao.estado becomes opcoes.ativo
+// when it starts and 'terminou' when it ends; opcoes.titulo(text),
+// opcoes.quadro() and opcoes.terminar(status, what it printed) follow it.
+function rodar(criar, opcoes) {
+  if (programa) programa.parar();
+  let impresso = '';
+  const imprimir = (texto) => { impresso += texto + '\n'; };
+  Object.assign(situacao, { estado: 'carregando', quadros: 0, saida: undefined });
+  const modulo = {
+    canvas: canvas,
+    arguments: opcoes.argumentos || [],
+    print: imprimir,
+    printErr: imprimir,
+    preRun: [preparar(opcoes.pasta || '/', opcoes.arquivos || {})],
+    onRuntimeInitialized: () => { situacao.estado = opcoes.ativo; },
+    quadro: () => {
+      situacao.quadros++;
+      if (opcoes.quadro) opcoes.quadro();
+      canvas.dispatchEvent(new Event('quadro'));
+    },
+    titulo: (texto) => {
+      document.title = texto;
+      if (opcoes.titulo) opcoes.titulo(texto);
+    },
+    onExit: (saida) => {
+      if (programa !== modulo) return;
+      Object.assign(situacao, { estado: 'terminou', saida: saida });
+      opcoes.terminar(saida, impresso);
+    },
+  };
+  programa = modulo;
+  criar(modulo);
+  return modulo;
+}
+
+// A program's preRun: it starts in folder pasta once the files are there.
+function preparar(pasta, arquivos) {
+  return (m) => {
+    m.addRunDependency('arquivos');
+    m.FS.mkdirTree(pasta);
+    m.FS.chdir(pasta);
+    Promise.all(Object.entries(arquivos).map(async ([nome, bytes]) => {
+      const b = await bytes;
+      if (b) m.FS.writeFile(nome, b);
+    })).then(() => m.removeRunDependency('arquivos'));
+  };
+}
+
+// What another of our programs prints when run to its end, with no canvas,
+// on a file; resolves to [status, text].
+function consultar(criar, argumentos, pasta, arquivos) {
+  return new Promise((pronto) => {
+    let impresso = '';
+    const imprimir = (texto) => { impresso += texto + '\n'; };
+    criar({
+      arguments: argumentos,
+      print: imprimir,
+      printErr: imprimir,
+      preRun: [preparar(pasta, arquivos)],
+      onExit: (saida) => pronto([saida, impresso]),
+    });
+  });
+}
+
+// The file at url (relative to the page) as bytes; null when it cannot be had.
+async function buscar(url) {
+  try {
+    const resposta = await fetch(url);
+    return resposta.ok ? new Uint8Array(await resposta.arrayBuffer()) : null;
+  } catch (e) {
+    return null;
+  }
+}
+
+// A key pressed (1) or released, to the running program.
+function tecla(codigo, caractere, pressionada) {
+  if (programa && situacao.estado !== 'carregando' && situacao.estado !== 'terminou')
+    programa._web_tecla(codigo, caractere, pressionada);
+}
+
+// Every key to the program with no click first; those of sem_efeito do
+// nothing else on the page (no scrolling, no browser's save).
+function ouvir_teclado(sem_efeito) {
+  const tratar = (evento, pressionada) => {
+    const caractere = evento.key.length === 1 ? evento.key.charCodeAt(0) : 0;
+    tecla(evento.keyCode, caractere, pressionada);
+    if (sem_efeito.has(evento.keyCode)) evento.preventDefault();
+  };
+  window.addEventListener('keydown', (e) => tratar(e, 1));
+  window.addEventListener('keyup', (e) => tratar(e, 0));
+}
+
+// The pointer on the canvas, in the screen's own pixels whatever the page's
+// scaling, to the program; a drag goes on outside the canvas, as a window's.
+function ouvir_ponteiro() {
+  const tratar = (evento) => {
+    if (!programa || situacao.estado === 'carregando' || situacao.estado === 'terminou') return;
+    const caixa = canvas.getBoundingClientRect();
+    const x = Math.floor((evento.clientX - caixa.left) * canvas.width / caixa.width);
+    const y = Math.floor((evento.clientY - caixa.top) * canvas.height / caixa.height);
+    programa._web_rato(x, y, evento.buttons & 7); // left 1, right 2, middle 4, as Allegro's
+  };
+  canvas.addEventListener('pointerdown', (e) => { canvas.setPointerCapture(e.pointerId); tratar(e); });
+  for (const tipo of ['pointermove', 'pointerup', 'pointercancel']) canvas.addEventListener(tipo, tratar);
+  canvas.addEventListener('contextmenu', (e) => e.preventDefault());
+}
+
+// Buttons of the page with data-tecla act as that key, held while pressed.
+function ouvir_botoes(botoes) {
+  for (const botao of botoes) {
+    const codigo = Number(botao.dataset.tecla);
+    botao.addEventListener('pointerdown', (e) => { e.preventDefault(); tecla(codigo, 0, 1); });
+    for (const tipo of ['pointerup', 'pointercancel', 'pointerleave'])
+      botao.addEventListener(tipo, () => tecla(codigo, 0, 0));
+  }
+}
+
+// A board file of the player's, picked in input#arquivo or dropped on the
+// page: abrir(its name, its bytes).
+function ouvir_arquivos(abrir) {
+  const ler = async (arquivo) => { if (arquivo) abrir(arquivo.name, new Uint8Array(await arquivo.arrayBuffer())); };
+  document.getElementById('arquivo').addEventListener('change', (e) => ler(e.target.files[0]));
+  document.body.addEventListener('dragover', (e) => { e.preventDefault(); document.body.classList.add('arrastando'); });
+  document.body.addEventListener('dragleave', () => document.body.classList.remove('arrastando'));
+  document.body.addEventListener('drop', (e) => {
+    e.preventDefault();
+    document.body.classList.remove('arrastando');
+    ler(e.dataTransfer.files[0]);
+  });
+}
