@@ -128,9 +128,14 @@ function ouvir_botoes(botoes) {
 }
 
 // A board file of the player's, picked in input#arquivo or dropped on the
-// page: abrir(its name, its bytes).
+// page: abrir(its name, its bytes). A board is 204 bytes; a file past a
+// megabyte is some other file, refused before it fills the tab's memory.
 function ouvir_arquivos(abrir) {
-  const ler = async (arquivo) => { if (arquivo) abrir(arquivo.name, new Uint8Array(await arquivo.arrayBuffer())); };
+  const ler = async (arquivo) => {
+    if (!arquivo) return;
+    if (arquivo.size > 1 << 20) alert(arquivo.name + ': grande demais para um tabuleiro (' + arquivo.size + ' bytes).');
+    else abrir(arquivo.name, new Uint8Array(await arquivo.arrayBuffer()));
+  };
   document.getElementById('arquivo').addEventListener('change', (e) => ler(e.target.files[0]));
   document.body.addEventListener('dragover', (e) => { e.preventDefault(); document.body.classList.add('arrastando'); });
   document.body.addEventListener('dragleave', () => document.body.classList.remove('arrastando'));

@@ -1,6 +1,7 @@
 // The game's web page in headless Chromium: the sample board drawn, a board
 // without monsters pixel for pixel the native window's (first frame, and the
-// avatar stopped by a wall), keys with no click first, Esc, a missing board.
+// avatar stopped by a wall), keys with no click first, Esc, a missing board,
+// a link with a malformed board.
 // Usage: node pagina.mjs BUILD_WEB NATIVE_CAPTURES NODE_MODULES
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -63,13 +64,19 @@ async function testar_identico(navegador) {
   await pagina.close();
 }
 
-// A board that cannot be fetched: the game's own message, status 1.
+// A board that cannot be fetched: the game's own message, status 1. A
+// link whose cells are not 192 digits from 0 to 3: the page's own, no game.
 async function testar_sem_tabuleiro(navegador) {
   const pagina = await abrir(navegador, '/?tabuleiro=nao_existe.map');
   await esperar(pagina, () => window.tabuleiro2.estado === 'terminou', 'no end');
   const saida = await pagina.evaluate(() => window.tabuleiro2.saida);
   const texto = await pagina.$eval('#saida', (e) => e.textContent);
   if (saida !== 1 || !texto.includes('Arquivo nao pode ser aberto')) falhar('missing board: ' + saida + ', ' + texto);
+  await pagina.goto(endereco + '/?celulas=' + '0'.repeat(191) + '4');
+  await esperar(pagina, () => window.tabuleiro2.estado === 'terminou', 'no end of a bad link');
+  const aviso = await pagina.$eval('#saida', (e) => e.textContent);
+  if (!aviso.includes('192 algarismos de 0 a 3') || await pagina.evaluate(() => window.tabuleiro2.quadros))
+    falhar('a bad link: ' + aviso);
   await pagina.close();
 }
 
