@@ -99,9 +99,10 @@ windows: deps
 testar-windows: windows
 	cd $(WINDOWS) && ctest --output-on-failure
 
-# The web page: Allegro built by Debian's emscripten with our browser
-# platform (web/plataforma/), the game linked from the same src/ into
-# build-web/ (index.html, tabuleiro2.js, .wasm, .data) and
+# The web pages: Allegro built by Debian's emscripten with our browser
+# platform (web/plataforma/), the game and the editor linked from the same
+# src/ into build-web/ (index.html, editor.html, their .js and .wasm, the
+# images in tabuleiro2.data) and
 # build-web/tabuleiro2-<version>-web.zip. `make play-web` serves it on
 # 127.0.0.1; `make test` plays it in headless Chromium (CTest label `web`).
 # npm comes with nodesource's nodejs where that is installed; elsewhere
@@ -122,7 +123,7 @@ web: deps
 	$(EMCC_ENV) cmake --build $(WEB) -j $(JOBS)
 
 play-web: web
-	@echo "Open http://127.0.0.1:$(PORTA)/ in a browser; Ctrl+C stops the server."
+	@echo "Open http://127.0.0.1:$(PORTA)/ (the game) or http://127.0.0.1:$(PORTA)/editor.html (the editor) in a browser; Ctrl+C stops the server."
 	cd $(WEB) && python3 -m http.server $(PORTA) --bind 127.0.0.1
 
 testar-web: web

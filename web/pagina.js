@@ -36,6 +36,7 @@ function rodar(criar, opcoes) {
     },
     onExit: (saida) => {
       if (programa !== modulo) return;
+      canvas.style.cursor = '';
       Object.assign(situacao, { estado: 'terminou', saida: saida });
       opcoes.terminar(saida, impresso);
     },

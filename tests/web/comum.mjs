@@ -1,6 +1,8 @@
-// Shared by the web pages' tests: a page opened with a spy on its canvas,
-// waits with a deadline, and frames compared with the native captures.
+// Shared by the web pages' tests: the server and the browser they run in, a
+// page opened with a spy on its canvas, waits with a deadline, and frames
+// compared with the native captures.
 import { readFileSync } from 'node:fs';
+import { abrir_chromium, servir } from './navegador.mjs';
 
 export const PRAZO = 30000;
 const LARGURA = 800, ALTURA = 600, CELULA = 50;
@@ -64,4 +66,22 @@ export function diferencas(rgba, nativa, conta = () => true) {
     if (rgba[4 * i] !== rgb[3 * i] || rgba[4 * i + 1] !== rgb[3 * i + 1] || rgba[4 * i + 2] !== rgb[3 * i + 2]) n++;
   }
   return n;
+}
+
+// Serves folder pasta_web (and pasta_nativa under /nativa/), opens Chromium
+// with the puppeteer-core of folder modulos, and runs each of testes with
+// the browser and the server's address; PASS, or FAIL and status 1.
+export async function testar(pasta_web, pasta_nativa, modulos, testes) {
+  const { servidor, endereco } = await servir(pasta_web, { nativa: pasta_nativa });
+  const navegador = await abrir_chromium(modulos);
+  try {
+    for (const teste of testes) await teste(navegador, endereco);
+    console.log('PASS');
+  } catch (e) {
+    console.error('FAIL: ' + e.message);
+    process.exitCode = 1;
+  } finally {
+    await navegador.fechar();
+    servidor.close();
+  }
 }

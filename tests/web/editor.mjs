@@ -8,8 +8,7 @@ import { spawnSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { abrir_chromium, servir } from './navegador.mjs';
-import { PRAZO, abrir, diferencas, esperar, falhar, quadro } from './comum.mjs';
+import { PRAZO, abrir, diferencas, esperar, falhar, quadro, testar } from './comum.mjs';
 
 const [pasta_web, pasta_nativa, modulos, editor_nativo, pintado] = process.argv.slice(2);
 const CELULA = 50;
@@ -54,7 +53,7 @@ async function pintar(pagina, botao, [x, y], [ate_x, ate_y] = [x, y]) {
 }
 
 // The sample board, from ?tabuleiro=: once titled, the native editor's window exactly.
-async function testar_identico(navegador) {
+async function testar_identico(navegador, endereco) {
   const pagina = await abrir(navegador, endereco + '/editor.html?tabuleiro=tabuleiros/tabuleiro.map');
   await esperar_titulo(pagina, '^tabuleiro\\.map - pincel: parede - tabuleiro2-editor$');
   await esperar(pagina, () => !!window.espia.ultimo, 'no frame');
@@ -65,7 +64,7 @@ async function testar_identico(navegador) {
 
 // A new board painted, saved, downloaded and played from its link; then
 // Esc with unsaved changes, twice.
-async function testar_pintura(navegador) {
+async function testar_pintura(navegador, endereco) {
   const pagina = await abrir(navegador, endereco + '/editor.html');
   const baixados = mkdtempSync(join(tmpdir(), 'tabuleiro2-baixados-'));
   try {
@@ -114,7 +113,7 @@ async function testar_pintura(navegador) {
 
 // A hand-written board picked in the page: beside the canvas, what the
 // native editor's --verificar says of it, and S offers it under its name.
-async function testar_verificacao(navegador) {
+async function testar_verificacao(navegador, endereco) {
   const pasta = mkdtempSync(join(tmpdir(), 'tabuleiro2-verificar-'));
   const nome = 'à mão.map';
   writeFileSync(join(pasta, nome), '1111\t1111x11111111\r\n0000\n' + '1'.repeat(20) + '\n');
@@ -136,17 +135,4 @@ async function testar_verificacao(navegador) {
   await pagina.close();
 }
 
-const { servidor, endereco } = await servir(pasta_web, { nativa: pasta_nativa });
-const navegador = await abrir_chromium(modulos);
-try {
-  await testar_identico(navegador);
-  await testar_pintura(navegador);
-  await testar_verificacao(navegador);
-  console.log('PASS');
-} catch (e) {
-  console.error('FAIL: ' + e.message);
-  process.exitCode = 1;
-} finally {
-  await navegador.fechar();
-  servidor.close();
-}
+await testar(pasta_web, pasta_nativa, modulos, [testar_identico, testar_pintura, testar_verificacao]);

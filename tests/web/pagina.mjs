@@ -5,11 +5,9 @@
 // Usage: node pagina.mjs BUILD_WEB NATIVE_CAPTURES NODE_MODULES
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { abrir_chromium, servir } from './navegador.mjs';
-import { PRAZO, abrir as abrir_url, diferencas as diferencas_de, esperar, falhar, quadro } from './comum.mjs';
+import { PRAZO, abrir, diferencas as diferencas_de, esperar, falhar, quadro, testar } from './comum.mjs';
 
 const [pasta_web, pasta_nativa, modulos] = process.argv.slice(2);
-const abrir = (navegador, busca) => abrir_url(navegador, endereco + busca);
 const diferencas = (rgba, nome, conta) => diferencas_de(rgba, join(pasta_nativa, nome), conta);
 
 // Holds a key longer than a frame, as a player does, until condicao holds.
@@ -22,8 +20,8 @@ async function segurar(pagina, tecla, condicao, o_que) {
 // The sample board, from a page with no parameter: its first frame is the
 // native one of the same board without monsters wherever no monster could
 // have reached yet; one canvas; Esc ends it with status 0.
-async function testar_exemplo(navegador) {
-  const pagina = await abrir(navegador, '/');
+async function testar_exemplo(navegador, endereco) {
+  const pagina = await abrir(navegador, endereco + '/');
   await esperar(pagina, () => !!window.espia.primeiro && window.tabuleiro2.estado === 'jogando', 'no first frame');
   const contrato = await pagina.evaluate(() => [document.querySelectorAll('canvas').length,
     document.querySelector('canvas').width, document.querySelector('canvas').height].join(' '));
@@ -44,8 +42,8 @@ async function testar_exemplo(navegador) {
 // The same board without monsters, from ?tabuleiro=: the first frame and,
 // after the right arrow held with no click first, the avatar against the
 // wall, both the native window's pixels exactly; the arrow scrolls nothing.
-async function testar_identico(navegador) {
-  const pagina = await abrir(navegador, '/?tabuleiro=nativa/sem_monstros.map');
+async function testar_identico(navegador, endereco) {
+  const pagina = await abrir(navegador, endereco + '/?tabuleiro=nativa/sem_monstros.map');
   await esperar(pagina, () => !!window.espia.primeiro, 'no first frame');
   const n = diferencas(await quadro(pagina, 'primeiro'), 'primeiro.rgb');
   if (n) falhar('first frame: ' + n + ' pixels unlike the native window');
@@ -66,8 +64,8 @@ async function testar_identico(navegador) {
 
 // A board that cannot be fetched: the game's own message, status 1. A
 // link whose cells are not 192 digits from 0 to 3: the page's own, no game.
-async function testar_sem_tabuleiro(navegador) {
-  const pagina = await abrir(navegador, '/?tabuleiro=nao_existe.map');
+async function testar_sem_tabuleiro(navegador, endereco) {
+  const pagina = await abrir(navegador, endereco + '/?tabuleiro=nao_existe.map');
   await esperar(pagina, () => window.tabuleiro2.estado === 'terminou', 'no end');
   const saida = await pagina.evaluate(() => window.tabuleiro2.saida);
   const texto = await pagina.$eval('#saida', (e) => e.textContent);
@@ -80,17 +78,4 @@ async function testar_sem_tabuleiro(navegador) {
   await pagina.close();
 }
 
-const { servidor, endereco } = await servir(pasta_web, { nativa: pasta_nativa });
-const navegador = await abrir_chromium(modulos);
-try {
-  await testar_exemplo(navegador);
-  await testar_identico(navegador);
-  await testar_sem_tabuleiro(navegador);
-  console.log('PASS');
-} catch (e) {
-  console.error('FAIL: ' + e.message);
-  process.exitCode = 1;
-} finally {
-  await navegador.fechar();
-  servidor.close();
-}
+await testar(pasta_web, pasta_nativa, modulos, [testar_exemplo, testar_identico, testar_sem_tabuleiro]);
