@@ -1,6 +1,7 @@
 // The board editor's web page in headless Chromium: the sample board drawn
-// as the native editor's window; a new board painted with each brush, a
-// drag and the right button through the page's scaling, saved with S and
+// as the native editor's window; a new board painted with each brush, two
+// drags (one out of the canvas and back along its edge) and the right
+// button through the page's scaling, saved with S and
 // downloaded byte for byte; its play link playing it as the native game
 // does; the Esc guard; the checker's findings on a hand-written file.
 // Usage: node editor.mjs BUILD_WEB NATIVE_CAPTURES NODE_MODULES NATIVE_EDITOR PAINTED
@@ -38,18 +39,19 @@ function celula(pagina, x, y) {
     c.getContext('2d').getImageData(x * 50, y * 50, 50, 50).data.join(), x, y);
 }
 
-// Presses button botao at the centre of cell (x, y), moves to the centre of
-// (ate_x, ate_y) in one step, releases: then cell (ate_x, ate_y) must change.
-async function pintar(pagina, botao, [x, y], [ate_x, ate_y] = [x, y]) {
-  const antes = await celula(pagina, ate_x, ate_y);
-  await pagina.mouse.move(...(await ponto(pagina, x, y)));
+// Presses button botao at the centre of the first cell of caminho, moves
+// in one step to the centre of each next one (outside the board too),
+// releases: then cell [x, y] (by default the last) must change.
+async function pintar(pagina, botao, caminho, [x, y] = caminho.at(-1)) {
+  const antes = await celula(pagina, x, y);
+  await pagina.mouse.move(...(await ponto(pagina, ...caminho[0])));
   await pagina.mouse.down({ button: botao });
-  await pagina.mouse.move(...(await ponto(pagina, ate_x, ate_y)));
+  for (const c of caminho.slice(1)) await pagina.mouse.move(...(await ponto(pagina, ...c)));
   await pagina.mouse.up({ button: botao });
   await esperar(pagina, ([x, y, antes]) => {
     const c = document.querySelector('canvas');
     return c.getContext('2d').getImageData(x * 50, y * 50, 50, 50).data.join() !== antes;
-  }, 'cell ' + ate_x + ',' + ate_y + ' unchanged by the ' + botao + ' button', [ate_x, ate_y, antes]);
+  }, 'cell ' + x + ',' + y + ' unchanged by the ' + botao + ' button', [x, y, antes]);
 }
 
 // The sample board, from ?tabuleiro=: once titled, the native editor's window exactly.
@@ -72,14 +74,16 @@ async function testar_pintura(navegador, endereco) {
       { behavior: 'allow', downloadPath: baixados });
     await esperar_titulo(pagina, '^tabuleiro\\.map - pincel: parede - ');
     await teclar(pagina, '2', 'pincel: monstro');
-    await pintar(pagina, 'left', [2, 2]);
+    await pintar(pagina, 'left', [[2, 2]]);
     await teclar(pagina, '3', 'pincel: avatar');
-    await pintar(pagina, 'left', [5, 5]);
+    await pintar(pagina, 'left', [[5, 5]]);
     await teclar(pagina, '1', '^tabuleiro\\.map\\* - pincel: parede - ');
-    await pintar(pagina, 'left', [1, 8], [14, 8]);
-    await pintar(pagina, 'right', [2, 2]);
+    await pintar(pagina, 'left', [[1, 8], [14, 8]]);
+    // Out past the right edge and down below the board: on along the edge.
+    await pintar(pagina, 'left', [[14, 1], [17, 1], [17, 13]], [15, 11]);
+    await pintar(pagina, 'right', [[2, 2]]);
     await teclar(pagina, '0', 'pincel: vazio');
-    await pintar(pagina, 'left', [7, 8]);
+    await pintar(pagina, 'left', [[7, 8]]);
     await teclar(pagina, 's', '^tabuleiro\\.map - pincel: vazio - ');
     await esperar(pagina, () => !document.getElementById('gravado').hidden, 'no download offered');
 
@@ -99,7 +103,7 @@ async function testar_pintura(navegador, endereco) {
     if (n) falhar('the play link: ' + n + ' pixels unlike the native game on the painted board');
     await jogo.close();
 
-    await pintar(pagina, 'right', [1, 8]);
+    await pintar(pagina, 'right', [[1, 8]]);
     await teclar(pagina, 'Escape', '^tabuleiro\\.map\\* - pincel: vazio - Esc de novo sai sem gravar');
     if ((await pagina.evaluate(() => window.editor.estado)) !== 'editando') falhar('one Esc ended the editor');
     await pagina.keyboard.press('Escape');

@@ -9,13 +9,17 @@
 #include "allegro.h"
 #include "allegro/internal/aintern.h"
 
+/* Where the pointer may be, as set_mouse_range says: a drag that leaves
+ * the canvas goes on along its edge, as it does on the X11 window. */
+static int min_x = 0, min_y = 0, max_x = 319, max_y = 199;
+
 /* The pointer at (x, y) with botoes held (1 left, 2 right, 4 middle). */
 EMSCRIPTEN_KEEPALIVE void web_rato(int x, int y, int botoes)
 {
    if (!mouse_driver)
       return;
-   _mouse_x = x;
-   _mouse_y = y;
+   _mouse_x = CLAMP(min_x, x, max_x);
+   _mouse_y = CLAMP(min_y, y, max_y);
    _mouse_b = botoes;
    _handle_mouse_input();
 }
@@ -57,6 +61,16 @@ static void finalizar_rato(void)
 {
 }
 
+static void limitar_rato(int x1, int y1, int x2, int y2)
+{
+   min_x = x1;
+   min_y = y1;
+   max_x = x2;
+   max_y = y2;
+   _mouse_x = CLAMP(min_x, _mouse_x, max_x);
+   _mouse_y = CLAMP(min_y, _mouse_y, max_y);
+}
+
 static void posicionar_rato(int x, int y)
 {
    _mouse_x = x;
@@ -74,7 +88,7 @@ MOUSE_DRIVER mouse_web =
    NULL,                   /* poll */
    NULL,                   /* timer_poll */
    posicionar_rato,
-   NULL,                   /* set_range */
+   limitar_rato,           /* set_range */
    NULL,                   /* set_speed */
    NULL,                   /* get_mickeys */
    NULL,                   /* analyse_data */
