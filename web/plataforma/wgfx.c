@@ -46,10 +46,31 @@ static void ordenar_cores(void)
 static unsigned char *mostrada;
 static int mostrada_valida;
 
-void _web_apresentar_tela(void)
+/* Converts the screen to RGBA and puts it on the canvas. */
+static void pintar_tela(void)
 {
    GRAPHICS_RECT origem, destino;
-   int i, n, tamanho;
+   int i, n;
+
+   origem.width = destino.width = tela->w;
+   origem.height = destino.height = tela->h;
+   origem.pitch = tela->line[1] - tela->line[0];
+   origem.data = tela->line[0];
+   destino.pitch = tela->w * 4;
+   destino.data = (unsigned char *)pixels;
+   converter(&origem, &destino);
+   /* 0x00RRGGBB becomes 0xFFBBGGRR: the canvas's R, G, B, A bytes. */
+   n = tela->w * tela->h;
+   for (i = 0; i < n; i++) {
+      uint32_t p = pixels[i];
+      pixels[i] = 0xFF000000 | (p & 0x00FF00) | (p >> 16 & 0xFF) | (p & 0xFF) << 16;
+   }
+   pintar_canvas((unsigned char *)pixels, tela->w, tela->h);
+}
+
+void _web_apresentar_tela(void)
+{
+   int tamanho;
 
    if (!tela)
       return;
@@ -57,20 +78,7 @@ void _web_apresentar_tela(void)
    if (!mostrada_valida || memcmp(mostrada, tela->line[0], tamanho) != 0) {
       memcpy(mostrada, tela->line[0], tamanho);
       mostrada_valida = TRUE;
-      origem.width = destino.width = tela->w;
-      origem.height = destino.height = tela->h;
-      origem.pitch = tela->line[1] - tela->line[0];
-      origem.data = tela->line[0];
-      destino.pitch = tela->w * 4;
-      destino.data = (unsigned char *)pixels;
-      converter(&origem, &destino);
-      /* 0x00RRGGBB becomes 0xFFBBGGRR: the canvas's R, G, B, A bytes. */
-      n = tela->w * tela->h;
-      for (i = 0; i < n; i++) {
-         uint32_t p = pixels[i];
-         pixels[i] = 0xFF000000 | (p & 0x00FF00) | (p >> 16 & 0xFF) | (p & 0xFF) << 16;
-      }
-      pintar_canvas((unsigned char *)pixels, tela->w, tela->h);
+      pintar_tela();
    }
    avisar_quadro();
 }
