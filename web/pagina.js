@@ -43,7 +43,6 @@ function rodar(criar, opcoes) {
   };
   programa = modulo;
   criar(modulo);
-  return modulo;
 }
 
 // A program's preRun: it starts in folder pasta once the files are there.
