@@ -8,7 +8,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -22,12 +21,7 @@ const int CELULAS = LARGURA_TABULEIRO * ALTURA_TABULEIRO;
 // Allegro without a window, screen pointed at a memory bitmap, a full board
 // of random kinds, the left arrow held, and a few frames run.
 void preparar() {
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) exit(1);
-    set_color_depth(PROFUNDIDADE_COR);
-    screen = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
-    buffer = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
-    chao = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
-    clear_to_color(chao, makecol(0, 120, 0));
+    if (!iniciar_sem_janela()) exit(1);
     BITMAP* parede = criar_sprite(90, 90, 90);
     BITMAP* movendo[] = {parede, criar_sprite(220, 0, 0), criar_sprite(0, 0, 220)};
     BITMAP* parado[] = {parede, criar_sprite(150, 0, 0), criar_sprite(0, 0, 150)};

@@ -56,16 +56,8 @@ static void carregar_imagens() {
 
 static void iniciar() {
     FILE* arquivo = abrir_para_editar(nome);
-    exigir(allegro_init() == 0, "allegro_init");
-    exigir(install_keyboard() == 0, "install_keyboard");
-    exigir(install_timer() == 0, "install_timer");
-    exigir(install_mouse() >= 0, "install_mouse");
+    quadro = abrir_janela(1);
     set_keyboard_rate(0, 0); // a held Esc is one Esc, not the second one
-    set_color_depth(PROFUNDIDADE_COR);
-    exigir(set_gfx_mode(GFX_AUTODETECT_WINDOWED, LARGURA_JANELA, ALTURA_JANELA, 0, 0) == 0,
-           "set_gfx_mode");
-    quadro = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
-    exigir(quadro != NULL, "create_bitmap");
     carregar_imagens();
     if (arquivo != NULL) {
         ler_tabuleiro(arquivo, imagens);
@@ -148,8 +140,9 @@ static void teclar(int tecla) {
         aviso = somente_leitura(nome) ? AVISO_SOMENTE_LEITURA : AVISO_FALHA_GRAVAR;
 }
 
-// Takes the input in turn and shows its effect until Esc ends it.
-static void editar() {
+// Takes the input in turn and shows its effect until Esc ends it. Not
+// static, so that the web build can name it as a function that rests.
+void editar() {
     std::string mostrado;
     keyboard_lowlevel_callback = anotar_tecla;
     mouse_callback = anotar_mouse;
@@ -176,11 +169,7 @@ static void editar() {
 
 static void encerrar() {
     show_mouse(NULL);
-    for (auto& coluna : mapa)
-        for (Elemento*& e : coluna) {
-            delete e;
-            e = NULL;
-        }
+    esvaziar_tabuleiro();
     for (BITMAP* imagem : imagens)
         destroy_bitmap(imagem);
     destroy_bitmap(fundo);

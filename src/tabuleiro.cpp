@@ -62,3 +62,11 @@ int mover_elemento(int x, int y) {
     mapa[x][y] = NULL;
     return 1;
 }
+
+void esvaziar_tabuleiro() {
+    for (auto& coluna : mapa)
+        for (Elemento*& e : coluna) {
+            delete e;
+            e = NULL;
+        }
+}

@@ -41,4 +41,7 @@ int executar_elemento(int x, int y);
 // Moves the element in (x, y) one cell its direcao way. 1 if it moved.
 int mover_elemento(int x, int y);
 
+// Deletes every element of mapa and leaves each cell empty.
+void esvaziar_tabuleiro();
+
 #endif

@@ -1,5 +1,6 @@
 // The game's entry and shell: start-up, the frame loop, the drawing and
-// the shut-down. Window and screen work lives here and nowhere else.
+// the shut-down. The window itself is opened by janela.cpp, which the
+// board editor shares; the rules and the loader never touch the screen.
 #include "tabuleiro2.h"
 
 #include "carregador.h"
@@ -13,14 +14,7 @@ BITMAP* chao;
 bool sair;
 
 void inicializar() {
-    exigir(allegro_init() == 0, "allegro_init");
-    exigir(install_keyboard() == 0, "install_keyboard");
-    exigir(install_timer() == 0, "install_timer");
-    set_color_depth(PROFUNDIDADE_COR);
-    exigir(set_gfx_mode(GFX_AUTODETECT_WINDOWED, LARGURA_JANELA, ALTURA_JANELA, 0, 0) == 0,
-           "set_gfx_mode");
-    buffer = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
-    exigir(buffer != NULL, "create_bitmap");
+    buffer = abrir_janela(0);
     chao = carregar_imagem(ARQUIVO_CHAO);
     passo = 0;
     jogada = 0;
@@ -54,11 +48,7 @@ void desenhar() {
 }
 
 void finalizar() {
-    for (int x = 0; x < LARGURA_TABULEIRO; x++)
-        for (int y = 0; y < ALTURA_TABULEIRO; y++) {
-            delete mapa[x][y];
-            mapa[x][y] = NULL;
-        }
+    esvaziar_tabuleiro();
     destroy_bitmap(chao);
     destroy_bitmap(buffer);
     allegro_exit();

@@ -3,11 +3,10 @@
 #ifndef TABULEIRO2_H
 #define TABULEIRO2_H
 
-#include "desenho.h"
+#include "janela.h"
 
 #include <allegro.h>
 
-const int PROFUNDIDADE_COR = 16; // bits per pixel
 const int PAUSA_QUADRO = 100;    // milliseconds rested after each frame
 const char* const ARQUIVO_CHAO = "chao.bmp";
 

@@ -1,13 +1,28 @@
-// Helpers for the tests and the benchmark: boards as text, the game's own
-// frames without their pause, a test sprite.
+// Helpers for the tests and the benchmark: Allegro without a window, boards
+// as text, the game's own frames without their pause, a test sprite.
 #ifndef AJUDA_H
 #define AJUDA_H
 
 #include "tabuleiro.h"
 #include "tabuleiro2.h"
 
+#include <cerrno>
+#include <cstdlib>
 #include <string>
 #include <vector>
+
+// Allegro's neutral system driver, and memory bitmaps for the screen, the
+// back buffer and a green background, so that the game's frames run. 0 when
+// Allegro did not start.
+inline int iniciar_sem_janela() {
+    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return 0;
+    set_color_depth(PROFUNDIDADE_COR);
+    screen = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
+    buffer = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
+    chao = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
+    clear_to_color(chao, makecol(0, 120, 0));
+    return 1;
+}
 
 // A solid 50 x 50 sprite with a white top-left corner, so a turn shows,
 // and a see-through bottom-right corner, as the game's images have.
@@ -62,11 +77,7 @@ inline void rodar_quadros(int quantos) {
 
 // Deletes every element, goes back to frame 0 and releases every key.
 inline void limpar_tabuleiro() {
-    for (auto& coluna : mapa)
-        for (Elemento*& e : coluna) {
-            delete e;
-            e = NULL;
-        }
+    esvaziar_tabuleiro();
     passo = jogada = 0;
     sair = false;
     for (int k : {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_ESC})

@@ -28,10 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
             exigir_que(caractere_da_celula(x, y) == texto[i++], "a plain board read otherwise");
         i += texto[i] == '\r' ? 2 : 1;
     }
-    for (auto& coluna : mapa)
-        for (Elemento*& e : coluna) {
-            delete e;
-            e = NULL;
-        }
+    esvaziar_tabuleiro();
     return 0;
 }

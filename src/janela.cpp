@@ -1,0 +1,17 @@
+// The window both programs draw in.
+#include "janela.h"
+
+#include "carregador.h"
+
+BITMAP* abrir_janela(int com_mouse) {
+    exigir(allegro_init() == 0, "allegro_init");
+    exigir(install_keyboard() == 0, "install_keyboard");
+    exigir(install_timer() == 0, "install_timer");
+    if (com_mouse) exigir(install_mouse() >= 0, "install_mouse");
+    set_color_depth(PROFUNDIDADE_COR);
+    exigir(set_gfx_mode(GFX_AUTODETECT_WINDOWED, LARGURA_JANELA, ALTURA_JANELA, 0, 0) == 0,
+           "set_gfx_mode");
+    BITMAP* buffer = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
+    exigir(buffer != NULL, "create_bitmap");
+    return buffer;
+}
