@@ -1,23 +1,31 @@
-# What the Windows and the web builds share, included right after their
-# project(): the main build's C++ settings, Release by default, the native
-# build tree that drew the art, and construir_allegro.
+# What the Windows and the web ports share, included before their project():
+# the version, the game's source list, the main build's C++ settings,
+# Release by default, the native build tree that drew the art,
+# construir_allegro, editor_com_dados_ao_lado and empacotar_zip.
+get_filename_component(raiz ${CMAKE_CURRENT_LIST_DIR} DIRECTORY)
+
+# One version for every build: the one the main CMakeLists.txt declares.
+file(STRINGS ${raiz}/CMakeLists.txt linha REGEX "^project\\(tabuleiro2 VERSION ")
+string(REGEX MATCH "VERSION ([0-9.]+)" _ "${linha}")
+set(VERSAO_TABULEIRO2 ${CMAKE_MATCH_1})
+include(${CMAKE_CURRENT_LIST_DIR}/fontes.cmake)
+
 set(CMAKE_CXX_STANDARD 20)
 set(CMAKE_CXX_STANDARD_REQUIRED ON)
 set(CMAKE_CXX_EXTENSIONS OFF)
 if(NOT CMAKE_BUILD_TYPE)
   set(CMAKE_BUILD_TYPE Release)
 endif()
-get_filename_component(raiz ${CMAKE_CURRENT_LIST_DIR} DIRECTORY)
 set(TABULEIRO2_NATIVO ${raiz}/build CACHE PATH
   "The native build tree, where the art tool drew the images (data/) and the icons (icones/)")
 set(TABULEIRO2_BAIXADOS ${raiz}/build-allegro CACHE PATH
   "Where Allegro's upstream tarball is fetched and checked, once for every port")
-include(ExternalProject)
 
 # Allegro 4.4.3.1 from the tarball fetched once for every port, unpacked
 # afresh when the port's patch changes, patched with it and built by the
 # ExternalProject steps in ARGN, as the static library allegro_porta.
 function(construir_allegro patch)
+  include(ExternalProject)
   set(allegro ${PROJECT_BINARY_DIR}/allegro)
   ExternalProject_Add(allegro
     PREFIX ${allegro}
@@ -36,4 +44,26 @@ function(construir_allegro patch)
     IMPORTED_LOCATION ${allegro}/instalado/lib/liballeg.a
     INTERFACE_INCLUDE_DIRECTORIES ${allegro}/instalado/include)
   add_dependencies(allegro_porta allegro)
+endfunction()
+
+# A port's zip holds its images beside the editor, which looks there first.
+function(editor_com_dados_ao_lado alvo)
+  target_compile_definitions(${alvo} PRIVATE DADOS_INSTALADOS=".")
+endfunction()
+
+# The zip a player downloads, nome.zip, made target zip: the files of
+# ARQUIVOS at its root and those of NA_PASTA in its folder PASTA, rebuilt
+# when they or the targets and files of DEPENDS change.
+function(empacotar_zip nome)
+  cmake_parse_arguments(PARSE_ARGV 1 zip "" PASTA "ARQUIVOS;NA_PASTA;DEPENDS")
+  set(pasta ${PROJECT_BINARY_DIR}/${nome})
+  add_custom_command(OUTPUT ${nome}.zip
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${pasta} ${nome}.zip
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${pasta}/${zip_PASTA}
+    COMMAND ${CMAKE_COMMAND} -E copy ${zip_NA_PASTA} ${pasta}/${zip_PASTA}
+    COMMAND ${CMAKE_COMMAND} -E copy ${zip_ARQUIVOS} ${pasta}
+    COMMAND ${CMAKE_COMMAND} -E chdir ${pasta} zip -q -r -X ../${nome}.zip .
+    DEPENDS ${zip_DEPENDS} ${zip_NA_PASTA}
+    COMMENT "Packing ${nome}.zip")
+  add_custom_target(zip ALL DEPENDS ${nome}.zip)
 endfunction()

@@ -31,11 +31,11 @@ string(REGEX REPLACE "^.*\n(Permission)" "\\1" texto "${licenca}")
 string(STRIP "${texto}" texto)
 string(REPLACE "\n\n" "\n.\n" texto "${texto}")
 string(REPLACE "\n" "\n " LICENCA_TEXTO " ${texto}")
-configure_file(cmake/debian/copyright.in copyright @ONLY)
+configure_file(linux/debian/copyright.in copyright @ONLY)
 
 add_custom_command(OUTPUT changelog.gz
-  COMMAND ${GZIP} -9nc ${PROJECT_SOURCE_DIR}/cmake/debian/changelog > changelog.gz
-  DEPENDS cmake/debian/changelog)
+  COMMAND ${GZIP} -9nc ${PROJECT_SOURCE_DIR}/linux/debian/changelog > changelog.gz
+  DEPENDS linux/debian/changelog)
 add_custom_target(changelog ALL DEPENDS changelog.gz)
 install(FILES ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DOCDIR})

@@ -1,0 +1,30 @@
+#!/bin/sh
+# A web program's link: ligar.sh LIST -- COMMAND... runs COMMAND once every
+# function LIST names for ASYNCIFY (one a line, * for any text) is defined
+# in the objects and libraries COMMAND links; otherwise it fails, naming
+# them: the program would link, then never come back from its first rest().
+lista=$1
+shift 2
+# The .o and .a files of the command and of the @files it reads.
+arquivos() {
+    for a; do
+        case $a in
+        @*) tr -s ' ' '\n' <"${a#@}" | tr -d '"' ;;
+        *) echo "$a" ;;
+        esac
+    done | grep -E '\.(o|a)$'
+}
+definidas=$(arquivos "$@" | xargs llvm-nm -C --defined-only 2>/dev/null | sed -n 's/^[0-9a-f]* [TtWw] //p')
+faltam=$(while read -r nome; do
+    printf '%s\n' "$definidas" | while read -r f; do case $f in $nome) echo sim; break ;; esac; done |
+        grep -q sim || echo "  $nome"
+done <"$lista")
+if [ -n "$faltam" ]; then
+    printf 'error: %s names functions that nothing linked defines (renamed in src/?):\n%s\n' "$lista" "$faltam" >&2
+    exit 1
+fi
+# A listed function that the optimizer inlined is unwound within its caller, listed too.
+saida=$("$@" 2>&1)
+estado=$?
+printf '%s\n' "$saida" | grep -v -e '^$' -e 'Asyncify addlist contained a non-' >&2
+exit $estado
