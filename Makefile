@@ -1,70 +1,89 @@
-# The two commands people need: `make play` and `make test`.
-# Both install what is missing (Debian packages), configure and build first.
+# The two commands people need: `make play` and `make test`; then one
+# target per port. Each installs the Debian packages it needs that are
+# missing (with sudo when you are not root), configures and builds; each
+# section names its own packages.
 
-BUILD    := build
-JOBS     := $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake g++ make pkg-config liballegro4-dev libgtest-dev xvfb \
-            xdotool x11-apps imagemagick dpkg-dev file zlib1g-dev
-SUDO     := $(if $(filter 0,$(shell id -u)),,sudo)
+BUILD := build
+JOBS  := $(shell nproc 2>/dev/null || echo 2)
+SUDO  := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: play test build deps
+# Installs the packages of $(1) that are not installed yet.
+instalar = @faltam=""; \
+	for p in $(1); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || faltam="$$faltam $$p"; \
+	done; \
+	if [ -n "$$faltam" ]; then \
+	  echo "Installing:$$faltam"; \
+	  $(SUDO) apt-get update && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$faltam; \
+	fi
+
+# The game and its art: all that `make play` installs. A tree's tests set
+# PACOTES_ALEM to the packages they need besides, and the native tree's
+# TESTES to -DBUILD_TESTING=ON.
+PACOTES_JOGO := cmake g++ make pkg-config liballegro4-dev zlib1g-dev
+PACOTES_E2E  := xvfb xdotool x11-apps imagemagick
+PACOTES_TESTES := libgtest-dev $(PACOTES_E2E)
+
+.PHONY: play build test
 
 # The game in build/data, where the build puts the images and the boards;
 # `make play BOARD=data/boards/campo.map` plays another board.
 play: build
 	$(BUILD)/jogar $(BOARD)
 
-test: build
-	cd $(BUILD) && ctest --output-on-failure
-
-build: deps
-	cmake -S . -B $(BUILD)
+build:
+	$(call instalar,$(PACOTES_JOGO) $(PACOTES_ALEM))
+	cmake -S . -B $(BUILD) $(TESTES)
 	cmake --build $(BUILD) -j $(JOBS)
 
-deps:
-	@missing=""; \
-	for p in $(PACKAGES); do \
-	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:$$missing"; \
-	  $(SUDO) apt-get update && \
-	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
-	fi
+# Every tree's tests, native first; the first tree that fails ends the run.
+ARVORES := nativa sanitizada windows web
+test:
+	$(call instalar,$(PACOTES_JOGO) $(PACOTES_TODOS))
+	@for arvore in $(ARVORES); do \
+	  $(MAKE) --no-print-directory testar-$$arvore || \
+	    { echo "make test: the $$arvore tree's tests failed; the trees after it were not run" >&2; exit 1; }; \
+	done
+
+# The native tree: the unit tests first, then the real programs in real
+# windows, the installed tree and the .deb.
+.PHONY: testar-nativa
+testar-nativa: PACOTES_ALEM = $(PACOTES_TESTES) $(PACOTES_DEB) $(PACOTES_JUIZES_DEB)
+testar-nativa: TESTES = -DBUILD_TESTING=ON
+testar-nativa: build
+	cd $(BUILD) && ctest --output-on-failure -LE e2e && ctest --output-on-failure -L e2e
 
 # `make deb`: the Debian package, build/tabuleiro2_VERSION_ARCH.deb, made
-# by CPack from cmake/instalar.cmake and cmake/debian/; `make test` judges
-# it with lintian, appstreamcli and desktop-file-validate.
-PACKAGES += lintian appstream desktop-file-utils
+# by CPack from linux/; the native tree's tests judge it with Debian's tools.
+PACOTES_DEB        := dpkg-dev file
+PACOTES_JUIZES_DEB := lintian appstream desktop-file-utils
 .PHONY: deb
+deb: PACOTES_ALEM = $(PACOTES_DEB)
 deb: build
 	cd $(BUILD) && cpack -G DEB
 
-# Sanitizers and benchmarks. `make test` also builds a second tree
-# with clang, AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer,
-# and runs there every test but the install and the package, the real game
-# included. `make bench` prints the frame figures.
-SANITIZADO := build-sanitizado
-PACKAGES   += clang libclang-rt-14-dev libbenchmark-dev
+# The sanitized tree: clang, AddressSanitizer (leaks included) and
+# UndefinedBehaviorSanitizer, every test but the install and the package,
+# the real game included, and the fuzz targets' kept inputs replayed.
+SANITIZADO         := build-sanitizado
+PACOTES_SANITIZADO := clang libclang-rt-14-dev $(PACOTES_TESTES)
+.PHONY: testar-sanitizada construir-sanitizado fuzz
 
-.PHONY: sanitizado bench
+testar-sanitizada: construir-sanitizado
+	cd $(SANITIZADO) && export UBSAN_OPTIONS=print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/vazamentos.supp:fast_unwind_on_malloc=0:print_suppressions=0 && \
+	  ctest --output-on-failure -LE e2e && ctest --output-on-failure -L e2e -E instalacao
 
-test: sanitizado
-
-sanitizado: construir-sanitizado
-	cd $(SANITIZADO) && UBSAN_OPTIONS=print_stacktrace=1 \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/vazamentos.supp:fast_unwind_on_malloc=0:print_suppressions=0 \
-	  ctest --output-on-failure -E instalacao
-
-construir-sanitizado: deps
-	cmake -S . -B $(SANITIZADO) -DCMAKE_CXX_COMPILER=clang++ -DTABULEIRO2_SANITIZAR=ON
+construir-sanitizado:
+	$(call instalar,$(PACOTES_JOGO) $(PACOTES_SANITIZADO))
+	cmake -S . -B $(SANITIZADO) -DCMAKE_CXX_COMPILER=clang++ -DTABULEIRO2_SANITIZAR=ON -DBUILD_TESTING=ON
 	cmake --build $(SANITIZADO) -j $(JOBS)
 
 # `make fuzz`: a minute each for the board files and the images under
 # libFuzzer, from the inputs in tests/fuzz/ (which `make test` replays);
 # new inputs go to $(SANITIZADO)/fuzz/, what crashes to its achados/.
 FUZZ_ALVOS := tabuleiro imagem
-.PHONY: construir-sanitizado fuzz
 fuzz: construir-sanitizado
 	@cd $(SANITIZADO) && mkdir -p achados $(addprefix fuzz/,$(FUZZ_ALVOS)) && \
 	for alvo in $(FUZZ_ALVOS); do \
@@ -73,52 +92,45 @@ fuzz: construir-sanitizado
 	  echo "fuzz_$$alvo: $$(ls fuzz/$$alvo | wc -l) inputs of its own, $$(ls achados | grep -c "^$$alvo-") crashing in $(SANITIZADO)/achados"; \
 	done
 
+# `make bench`: the frame figures, and start to first frame in a real window.
+.PHONY: bench
+bench: PACOTES_ALEM = libbenchmark-dev xvfb
 bench: build
 	$(BUILD)/bench/bancada_quadro
 	bench/primeiro_quadro.sh $(BUILD)/tabuleiro2 $(BUILD)/bench/primeiro_quadro
 
-# Windows: the game cross-built for 64-bit Windows with mingw-w64 against
-# Allegro built here from Debian's upstream tarball with our patch, packed
-# with the images drawn by the native art tool into
-# build-windows/tabuleiro2-<version>-win64.zip (see windows/). `make test`
-# also plays it under Wine on a private Xvfb (CTest label `windows`).
-WINDOWS  := build-windows
-PACKAGES += g++-mingw-w64-x86-64 patch zip unzip wine wine64 x11-utils
-
+# Windows (see windows/README.md): the game and the editor cross-built with
+# mingw-w64, build-windows/tabuleiro2-<version>-win64.zip; its tests play
+# the zip under Wine on a private Xvfb.
+WINDOWS                := build-windows
+PACOTES_WINDOWS        := g++-mingw-w64-x86-64 patch zip imagemagick
+PACOTES_TESTES_WINDOWS := wine wine64 unzip x11-utils $(PACOTES_E2E)
 .PHONY: windows testar-windows
 
-test: testar-windows
-
-windows: deps
-	cmake -S . -B $(BUILD)
-	cmake --build $(BUILD) --target dados -j $(JOBS)
+windows: build
+	$(call instalar,$(PACOTES_WINDOWS) $(PACOTES_ALEM))
 	cmake -S windows -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/windows/mingw64.cmake \
 	  -DTABULEIRO2_NATIVO=$(CURDIR)/$(BUILD)
 	cmake --build $(WINDOWS) -j $(JOBS)
 
+testar-windows: PACOTES_ALEM = $(PACOTES_TESTES_WINDOWS)
 testar-windows: windows
 	cd $(WINDOWS) && ctest --output-on-failure
 
-# The web pages: Allegro built by Debian's emscripten with our browser
-# platform (web/plataforma/), the game and the editor linked from the same
-# src/ into build-web/ (index.html, editor.html, their .js and .wasm, the
-# images in tabuleiro2.data) and
-# build-web/tabuleiro2-<version>-web.zip. `make play-web` serves it on
-# 127.0.0.1; `make test` plays it in headless Chromium (CTest label `web`).
-# npm comes with nodesource's nodejs where that is installed; elsewhere
-# Debian's npm package provides it. emcc finds its acorn in NODE_PATH.
-WEB      := build-web
-PACKAGES += emscripten chromium python3 zip $(if $(shell command -v npm),,npm)
-PORTA    ?= 8000
-EMCC_ENV := NODE_PATH=/usr/share/nodejs
-
+# The web pages (see web/README.md): the game and the editor built by
+# Debian's emscripten into build-web/ and its zip; `make play-web` serves
+# them on 127.0.0.1; their tests run them in headless Chromium beside the
+# native programs. emcc finds its acorn in NODE_PATH; npm comes with
+# nodesource's nodejs where that is installed, elsewhere from Debian.
+WEB                := build-web
+PORTA              ?= 8000
+EMCC_ENV           := NODE_PATH=/usr/share/nodejs
+PACOTES_WEB        := emscripten python3 zip
+PACOTES_TESTES_WEB := chromium $(if $(shell command -v npm),,npm) $(PACOTES_E2E)
 .PHONY: web play-web testar-web bench-web
 
-test: testar-web
-
-web: deps
-	cmake -S . -B $(BUILD)
-	cmake --build $(BUILD) --target dados -j $(JOBS)
+web: build
+	$(call instalar,$(PACOTES_WEB) $(PACOTES_ALEM))
 	$(EMCC_ENV) emcmake cmake -S web -B $(WEB) -DTABULEIRO2_NATIVO=$(CURDIR)/$(BUILD)
 	$(EMCC_ENV) cmake --build $(WEB) -j $(JOBS)
 
@@ -126,13 +138,18 @@ play-web: web
 	@echo "Open http://127.0.0.1:$(PORTA)/ (the game) or http://127.0.0.1:$(PORTA)/editor.html (the editor) in a browser; Ctrl+C stops the server."
 	cd $(WEB) && python3 -m http.server $(PORTA) --bind 127.0.0.1
 
+testar-web: PACOTES_ALEM = $(PACOTES_TESTES_WEB)
 testar-web: web
-	cmake --build $(BUILD) --target tabuleiro2 tabuleiro2-editor -j $(JOBS)
 	cmake --build $(WEB) --target testes_web
 	cd $(WEB) && ctest --output-on-failure
 
 # The page's figures in headless Chromium: navigation to first frame,
 # frame period, bytes loaded raw and gzipped.
+bench-web: PACOTES_ALEM = $(PACOTES_TESTES_WEB)
 bench-web: web
 	cmake --build $(WEB) --target testes_web
 	node bench/pagina_web.mjs $(WEB) $(WEB)/npm/node_modules
+
+# What `make test` installs: every tree's packages.
+PACOTES_TODOS := $(PACOTES_TESTES) $(PACOTES_DEB) $(PACOTES_JUIZES_DEB) $(PACOTES_SANITIZADO) \
+	$(PACOTES_WINDOWS) $(PACOTES_TESTES_WINDOWS) $(PACOTES_WEB) $(PACOTES_TESTES_WEB)
