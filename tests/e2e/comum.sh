@@ -1,11 +1,25 @@
-# Shared by the end-to-end tests: a private X server and the game in it.
-# The scripts reach the game only through iniciar_jogo, capturar, tecla,
-# esperar_fim, rodar_jogo and parar_jogo; with E2E_WINE set, wine.sh
-# changes how the game is started, found, run and stopped for Windows.
+# Shared by the end-to-end tests: a private X server, the game in it, and
+# esperar, the one wait for something on screen. The scripts reach the game
+# only through iniciar_jogo, capturar, tecla, esperar_fim, rodar_jogo and
+# parar_jogo; with E2E_WINE set, wine.sh changes how the game is started,
+# found, run and stopped for Windows.
 
 falhar() { echo "FAIL: $*" >&2; exit 1; }
 
 agora_ms() { date +%s%3N; }
+
+# Runs command $3... until it succeeds, for at most $1 seconds; then the
+# test fails, saying $2 and the MOTIVO the command last left, if any. The
+# command runs in this shell: it may set variables, or fail the test at once.
+esperar() {
+    local prazo=$(($(agora_ms) + $1 * 1000)) o_que=$2
+    shift 2
+    MOTIVO=
+    until "$@"; do
+        [ "$(agora_ms)" -lt "$prazo" ] || falhar "$o_que${MOTIVO:+: $MOTIVO}"
+        sleep 0.05
+    done
+}
 
 # Starts Xvfb on a display it picks itself, exports DISPLAY; all of it,
 # the game and the test's folder go when the script ends.
@@ -15,8 +29,7 @@ iniciar_xvfb() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fd" 2>/dev/null &
     XVFB_PID=$!
     trap 'parar_jogo; kill "$XVFB_PID"; rm -rf "${PASTA:-}"' EXIT
-    for _ in $(seq 100); do [ -s "$fd" ] && break; sleep 0.1; done
-    [ -s "$fd" ] || falhar "Xvfb did not start"
+    esperar 10 "Xvfb did not start" test -s "$fd"
     export DISPLAY=":$(head -n1 "$fd")"
     rm -f "$fd"
 }
@@ -35,13 +48,13 @@ preparar_pasta() {
 iniciar_jogo() {
     setsid ${LANCADOR:-} "$@" &
     JOGO_PID=$! JANELA=
-    local prazo=$(($(agora_ms) + 30000))
-    until [ -n "$JANELA" ] && [ "$(capturar png:- | convert - -format %k info:)" -gt 1 ]; do
-        kill -0 "$JOGO_PID" 2>/dev/null || falhar "the game ended before its first frame"
-        [ "$(agora_ms)" -lt "$prazo" ] || falhar "no frame drawn in an 800x600 window within 30 s"
-        sleep 0.1
-        JANELA=$(achar_janela)
-    done
+    esperar 30 "no frame drawn in an 800x600 window" primeiro_quadro
+}
+
+primeiro_quadro() {
+    kill -0 "$JOGO_PID" 2>/dev/null || falhar "the game ended before its first frame"
+    JANELA=$(achar_janela)
+    [ -n "$JANELA" ] && [ "$(capturar png:- | convert - -format %k info:)" -gt 1 ]
 }
 
 # The game's 800 x 600 window, or nothing.
@@ -64,11 +77,7 @@ rodar_jogo() { timeout 20 "$@"; }
 
 # Waits up to $1 seconds for the game to end; sets ESTADO.
 esperar_fim() {
-    local prazo=$(($(agora_ms) + $1 * 1000))
-    while kill -0 "$JOGO_PID" 2>/dev/null; do
-        [ "$(agora_ms)" -lt "$prazo" ] || falhar "the game did not end within $1 s"
-        sleep 0.1
-    done
+    esperar "$1" "the game did not end" eval '! kill -0 "$JOGO_PID" 2>/dev/null'
     wait "$JOGO_PID"
     ESTADO=$?
     JOGO_PID=

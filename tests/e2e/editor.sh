@@ -9,7 +9,10 @@ iniciar_xvfb
 PASTA=$(mktemp -d) && cd "$PASTA" || falhar "no temporary folder"
 
 # Waits until the editor's window is titled as regular expression $1.
-esperar_titulo() { timeout 20 xdotool search --sync --name "$1" >/dev/null || falhar "no window titled '$1'"; }
+esperar_titulo() {
+    local titulo=$1
+    esperar 20 "no window titled '$titulo'" eval 'xdotool search --name "$titulo" >/dev/null'
+}
 # xdotool's commands $@, each mouse move at a point of the editor's window,
 # each click held a tenth of a second, as a hand holds it.
 no_editor() {
@@ -21,12 +24,10 @@ celula() { capturar png:- | convert - -crop "50x50+$(($1 * 50))+$(($2 * 50))" +r
 # The mouse's commands $3..., then a wait until cell ($1, $2) shows their effect: keys and the
 # mouse reach Allegro on Windows by separate ways, so a key sent at once could overtake them.
 pintar() {
-    local antes prazo=$(($(agora_ms) + 20000))
-    antes=$(celula "$1" "$2")
+    local x=$1 y=$2 antes
+    antes=$(celula "$x" "$y")
     no_editor "${@:3}"
-    while [ "$(celula "$1" "$2")" = "$antes" ]; do
-        [ "$(agora_ms)" -lt "$prazo" ] || falhar "cell $1,$2 unchanged by: ${*:3}"
-    done
+    esperar 20 "cell $x,$y unchanged by: ${*:3}" eval '[ "$(celula "$x" "$y")" != "$antes" ]'
 }
 # Key $1, then a wait for the title it brings, $2.
 teclar() { tecla key "$1" && esperar_titulo "$2"; }

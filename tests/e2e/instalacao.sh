@@ -10,12 +10,11 @@ PASTA=$(mktemp -d) && cd "$PASTA" && export TMPDIR=$PASTA || falhar "no temporar
 
 # Launcher $1 (board file $2, if given): the avatar shows in its cell; Esc ends with 0.
 jogar() {
-    local mapa=${2:-$(dirname "$1")/../share/games/tabuleiro2/tabuleiro.map} celula pos prazo=$(($(agora_ms) + 20000))
+    local mapa=${2:-$(dirname "$1")/../share/games/tabuleiro2/tabuleiro.map} celula
     celula=$(tr -cd 0-3 <"$mapa" | awk '{ n = index($0, "3") - 1; print n % 16 * 50 + 25, int(n / 16) * 50 + 25 }')
     iniciar_jogo "$@"
-    while capturar q.png; pos=$(centro_da_cor q.png "$CAMISA"); [ "$pos" != "$celula" ]; do
-        [ "$(agora_ms)" -lt "$prazo" ] || falhar "$*: avatar at $pos, not in its cell $celula"
-    done
+    esperar 20 "$*: the avatar not in its cell $celula" \
+        eval 'capturar q.png; MOTIVO="at $(centro_da_cor q.png "$CAMISA")"; [ "$MOTIVO" = "at $celula" ]'
     sair_com_esc
 }
 

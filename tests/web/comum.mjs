@@ -4,7 +4,7 @@
 import { readFileSync } from 'node:fs';
 import { abrir_chromium, servir } from './navegador.mjs';
 
-export const PRAZO = 30000;
+const PRAZO = 30000;
 const LARGURA = 800, ALTURA = 600, CELULA = 50;
 
 export function falhar(motivo) {
@@ -36,13 +36,20 @@ export async function abrir(navegador, url) {
   return pagina;
 }
 
-// Waits for the page's expression (with argumento) to hold.
-export async function esperar(pagina, expressao, o_que, argumento) {
-  try {
-    await pagina.waitForFunction(expressao, { timeout: PRAZO, polling: 50 }, argumento);
-  } catch (e) {
-    falhar(o_que + ' within ' + PRAZO / 1000 + ' s');
+// The web tests' one wait: until condicao() (or the promise it gives) is
+// true, at most PRAZO; then the test fails saying o_que (text, or a function
+// that gives it).
+export async function esperar_que(condicao, o_que) {
+  for (const fim = Date.now() + PRAZO; !(await condicao());) {
+    if (Date.now() > fim) falhar((typeof o_que === 'function' ? o_que() : o_que) + ' within ' + PRAZO / 1000 + ' s');
+    await new Promise((r) => setTimeout(r, 50));
   }
+}
+
+// Waits for the page's expression (with argumento) to hold; a page between
+// two documents holds nothing.
+export function esperar(pagina, expressao, o_que, argumento) {
+  return esperar_que(() => pagina.evaluate(expressao, argumento).catch(() => false), o_que);
 }
 
 // The frame window.espia.QUAL as RGBA bytes.

@@ -9,7 +9,7 @@ import { spawnSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { PRAZO, abrir, diferencas, esperar, falhar, quadro, testar } from './comum.mjs';
+import { abrir, diferencas, esperar, esperar_que, falhar, quadro, testar } from './comum.mjs';
 
 const [pasta_web, pasta_nativa, modulos, editor_nativo, pintado] = process.argv.slice(2);
 const CELULA = 50;
@@ -89,10 +89,9 @@ async function testar_pintura(navegador, endereco) {
 
     await pagina.click('#baixar');
     const baixado = join(baixados, 'tabuleiro.map');
-    for (const fim = Date.now() + PRAZO; !existsSync(baixado) && Date.now() < fim;)
-      await new Promise((r) => setTimeout(r, 50));
-    if (!existsSync(baixado) || !readFileSync(baixado).equals(readFileSync(pintado)))
-      falhar('downloaded board: ' + (existsSync(baixado) ? readFileSync(baixado, 'latin1') : 'none'));
+    await esperar_que(() => existsSync(baixado), 'no board downloaded');
+    if (!readFileSync(baixado).equals(readFileSync(pintado)))
+      falhar('downloaded board: ' + readFileSync(baixado, 'latin1'));
 
     const link = await pagina.$eval('#jogar', (a) => a.href);
     if (link !== endereco + '/index.html?celulas=' + readFileSync(pintado, 'latin1').replace(/\n/g, ''))

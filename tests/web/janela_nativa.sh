@@ -15,15 +15,11 @@ iniciar_xvfb
 
 # Captures the window into $1 (raw RGB) until it is drawn and unlike
 # image $2, two captures 300 ms apart the same: the avatar at rest.
-esperar_quadro() {
-    local prazo=$(($(agora_ms) + 30000))
-    while :; do
-        [ "$(agora_ms)" -lt "$prazo" ] || falhar "the window never settled on a new frame"
-        capturar q1.png && sleep 0.3 && capturar q2.png || continue
-        convert q1.png -depth 8 rgb:q1.rgb && convert q2.png -depth 8 rgb:"$1" || continue
-        cmp -s q1.rgb "$1" && [ "$(convert q2.png -format '%[fx:mean > 0]' info:)" = 1 ] &&
-            ! cmp -s "$1" "$2" && return
-    done
+esperar_quadro() { esperar 30 "the window never settled on a new frame" assentado "$@"; }
+assentado() {
+    capturar q1.png && sleep 0.3 && capturar q2.png &&
+        convert q1.png -depth 8 rgb:q1.rgb && convert q2.png -depth 8 rgb:"$1" &&
+        cmp -s q1.rgb "$1" && [ "$(convert q2.png -format '%[fx:mean > 0]' info:)" = 1 ] && ! cmp -s "$1" "$2"
 }
 
 preparar_pasta "$DADOS" "$(cat "$SAIDA/sem_monstros.map")"
