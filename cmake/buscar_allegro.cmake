@@ -52,6 +52,15 @@ function(apt_get saida)
   set(${saida} "${texto}" PARENT_SCOPE)
 endfunction()
 
+# Downloads url into arquivo, which must have that sha256.
+function(baixar_conferido url arquivo sha256)
+  file(DOWNLOAD ${url} ${arquivo} EXPECTED_HASH SHA256=${sha256} STATUS estado)
+  list(GET estado 0 erro)
+  if(NOT erro EQUAL 0)
+    message(FATAL_ERROR "download of ${url}: ${estado}")
+  endif()
+endfunction()
+
 # The .dsc and the tarball, unless a checked pair is here already.
 function(baixar)
   file(GLOB dsc ${PASTA}/${pacote}_*.dsc)
@@ -73,19 +82,10 @@ function(baixar)
     message(FATAL_ERROR "apt lists no .dsc for ${pacote}")
   endif()
   set(dsc ${PASTA}/${CMAKE_MATCH_2})
-  file(DOWNLOAD ${CMAKE_MATCH_1} ${dsc} EXPECTED_HASH SHA256=${CMAKE_MATCH_3} STATUS estado)
-  list(GET estado 0 erro)
-  if(NOT erro EQUAL 0)
-    message(FATAL_ERROR "download of ${CMAKE_MATCH_1}: ${estado}")
-  endif()
+  baixar_conferido(${CMAKE_MATCH_1} ${dsc} ${CMAKE_MATCH_3})
   hash_no_dsc(${dsc} esperado)
   string(REGEX MATCH "'([^']+/${original})'" _ "${uris}")
-  file(DOWNLOAD ${CMAKE_MATCH_1} ${PASTA}/${original} EXPECTED_HASH SHA256=${esperado}
-    STATUS estado)
-  list(GET estado 0 erro)
-  if(NOT erro EQUAL 0)
-    message(FATAL_ERROR "download of ${CMAKE_MATCH_1}: ${estado}")
-  endif()
+  baixar_conferido(${CMAKE_MATCH_1} ${PASTA}/${original} ${esperado})
 endfunction()
 
 # Two ports built at once wait for each other here.

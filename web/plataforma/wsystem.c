@@ -9,7 +9,8 @@
 #include "allegro/internal/aintern.h"
 #include "allegro/platform/aintweb.h"
 
-/* The page's tabuleiro2.titulo(text), or the document's title. */
+/* The title to the page's Module.titulo(text) when it gives one, or to the
+ * document's title. */
 EM_JS(void, mudar_titulo, (const char *titulo), {
    var texto = UTF8ToString(titulo);
    if (Module.titulo) Module.titulo(texto);
