@@ -18,33 +18,33 @@
 #include <winalleg.h>
 
 #include <io.h>
-static int sincronizar(FILE* f) {
-    return _commit(_fileno(f));
-}
-// rename does not replace an existing file on Windows.
-static int substituir(const char* de, const char* para) {
-    return MoveFileExA(de, para, MOVEFILE_REPLACE_EXISTING) ? 0 : -1;
-}
-static std::string seguir_links(const char* nome) {
-    return nome;
-}
-static FILE* criar_temporario(const char* nome, int) {
-    return fopen(nome, "wb");
-}
 #else
 #include <fcntl.h>
 #include <unistd.h>
+#endif
+
 static int sincronizar(FILE* f) {
+#ifdef _WIN32
+    return _commit(_fileno(f));
+#else
     return fsync(fileno(f));
+#endif
 }
+
 static int substituir(const char* de, const char* para) {
+#ifdef _WIN32
+    // rename does not replace an existing file on Windows.
+    return MoveFileExA(de, para, MOVEFILE_REPLACE_EXISTING) ? 0 : -1;
+#else
     return rename(de, para);
+#endif
 }
 
 // The file nome names, through any symbolic links: a save replaces that
-// file, in its own folder, and the links stay links.
+// file, in its own folder, and the links stay links. Windows boards have none.
 static std::string seguir_links(const char* nome) {
     std::string caminho = nome;
+#ifndef _WIN32
     char alvo[4096];
     for (int i = 0; i < 40; i++) { // a loop of links is left to stat to refuse
         ssize_t n = readlink(caminho.c_str(), alvo, sizeof alvo - 1);
@@ -56,6 +56,7 @@ static std::string seguir_links(const char* nome) {
         else
             caminho = caminho.substr(0, barra + 1) + alvo;
     }
+#endif
     return caminho;
 }
 
@@ -63,6 +64,10 @@ static std::string seguir_links(const char* nome) {
 // someone else left under its name, and never readable by more people than
 // the board it replaces (modo, its permission bits; -1 for a new board).
 static FILE* criar_temporario(const char* nome, int modo) {
+#ifdef _WIN32
+    (void)modo; // Windows keeps no permission bits to carry over
+    return fopen(nome, "wb");
+#else
     unlink(nome);
     int fd = open(nome, O_WRONLY | O_CREAT | O_EXCL, modo < 0 ? 0666 : modo);
     if (fd < 0) return NULL;
@@ -71,8 +76,8 @@ static FILE* criar_temporario(const char* nome, int modo) {
         return NULL;
     }
     return fdopen(fd, "wb");
-}
 #endif
+}
 
 const int CELULAS = LARGURA_TABULEIRO * ALTURA_TABULEIRO;
 const char* const NOME_EDITOR = "tabuleiro2-editor";

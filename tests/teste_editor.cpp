@@ -24,8 +24,9 @@ std::string conteudo(const char* nome) {
     return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
-// Each save test runs in a folder of its own, on the plain board read by
-// the loader; whatever it does, no save may leave a temporary file anywhere.
+// Each save test runs in a folder of its own, where the plain board read by
+// the loader was saved as t.map and the board then emptied; whatever it
+// does, no save may leave a temporary file anywhere.
 class Gravar : public ::testing::Test {
   protected:
     char pasta[32] = "/tmp/tabuleiro2-XXXXXX";
@@ -36,6 +37,8 @@ class Gravar : public ::testing::Test {
         BITMAP* imagens[TOTAL_IMAGENS] = {}; // nothing is drawn here
         ler_tabuleiro(f, imagens);
         fclose(f);
+        ASSERT_EQ(gravar_tabuleiro("t.map"), 1);
+        limpar_tabuleiro();
     }
 
     void TearDown() override {
@@ -48,14 +51,11 @@ class Gravar : public ::testing::Test {
 };
 
 TEST_F(Gravar, DozeLinhasDe16ByteAByte) {
-    EXPECT_EQ(gravar_tabuleiro("t.map"), 1);
     EXPECT_EQ(conteudo("t.map"), DOZE);
 }
 
 // A full disk, a folder gone, a folder in the way: the board stays as it was.
 TEST_F(Gravar, FalhaNaoMudaNada) {
-    ASSERT_EQ(gravar_tabuleiro("t.map"), 1);
-    limpar_tabuleiro();
     rlimit livre, cheio = {100, RLIM_INFINITY}; // a disk full after 100 bytes
     getrlimit(RLIMIT_FSIZE, &livre);
     signal(SIGXFSZ, SIG_IGN);
@@ -68,8 +68,6 @@ TEST_F(Gravar, FalhaNaoMudaNada) {
 
 // As careful editors keep files: the owner's bits, the link, a read-only board.
 TEST_F(Gravar, LinksEPermissoes) {
-    ASSERT_EQ(gravar_tabuleiro("t.map"), 1);
-    limpar_tabuleiro();
     mkdir("outra", 0700);
     EXPECT_EQ(symlink("../t.map", "outra/link.map"), 0);
     chmod("t.map", 0600);

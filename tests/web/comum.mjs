@@ -75,6 +75,14 @@ export function diferencas(rgba, nativa, conta = () => true) {
   return n;
 }
 
+// Waits for the frame window.espia.QUAL, which must hold the native
+// capture in file nativa pixel for pixel, in the cells that conta counts.
+export async function conferir(pagina, qual, nativa, o_que, conta) {
+  await esperar(pagina, (q) => !!window.espia[q], o_que + ': no frame', qual);
+  const n = diferencas(await quadro(pagina, qual), nativa, conta);
+  if (n) falhar(o_que + ': ' + n + ' pixels unlike the native window');
+}
+
 // Serves folder pasta_web (and pasta_nativa under /nativa/), opens Chromium
 // with the puppeteer-core of folder modulos, and runs each of testes with
 // the browser and the server's address; PASS, or FAIL and status 1.

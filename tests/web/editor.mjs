@@ -9,7 +9,7 @@ import { spawnSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { abrir, diferencas, esperar, esperar_que, falhar, quadro, testar } from './comum.mjs';
+import { abrir, conferir, esperar, esperar_que, falhar, testar } from './comum.mjs';
 
 const [pasta_web, pasta_nativa, modulos, editor_nativo, pintado] = process.argv.slice(2);
 const CELULA = 50;
@@ -58,9 +58,7 @@ async function pintar(pagina, botao, caminho, [x, y] = caminho.at(-1)) {
 async function testar_identico(navegador, endereco) {
   const pagina = await abrir(navegador, endereco + '/editor.html?tabuleiro=tabuleiros/tabuleiro.map');
   await esperar_titulo(pagina, '^tabuleiro\\.map - pincel: parede - tabuleiro2-editor$');
-  await esperar(pagina, () => !!window.espia.ultimo, 'no frame');
-  const n = diferencas(await quadro(pagina, 'ultimo'), join(pasta_nativa, 'editor.rgb'));
-  if (n) falhar('sample board: ' + n + ' pixels unlike the native editor');
+  await conferir(pagina, 'ultimo', join(pasta_nativa, 'editor.rgb'), 'the sample board in the editor');
   await pagina.close();
 }
 
@@ -73,18 +71,16 @@ async function testar_pintura(navegador, endereco) {
     await (await pagina.createCDPSession()).send('Browser.setDownloadBehavior',
       { behavior: 'allow', downloadPath: baixados });
     await esperar_titulo(pagina, '^tabuleiro\\.map - pincel: parede - ');
-    await teclar(pagina, '2', 'pincel: monstro');
-    await pintar(pagina, 'left', [[2, 2]]);
-    await teclar(pagina, '3', 'pincel: avatar');
-    await pintar(pagina, 'left', [[5, 5]]);
-    await teclar(pagina, '1', '^tabuleiro\\.map\\* - pincel: parede - ');
-    await pintar(pagina, 'left', [[1, 8], [14, 8]]);
-    // Out past the right edge and down below the board: on along the edge.
-    await pintar(pagina, 'left', [[14, 1], [17, 1], [17, 13]], [15, 11]);
-    await pintar(pagina, 'right', [[2, 2]]);
-    await teclar(pagina, '0', 'pincel: vazio');
-    await pintar(pagina, 'left', [[7, 8]]);
-    await teclar(pagina, 's', '^tabuleiro\\.map - pincel: vazio - ');
+    const passos = [
+      [teclar, '2', 'pincel: monstro'], [pintar, 'left', [[2, 2]]],
+      [teclar, '3', 'pincel: avatar'], [pintar, 'left', [[5, 5]]],
+      [teclar, '1', '^tabuleiro\\.map\\* - pincel: parede - '], [pintar, 'left', [[1, 8], [14, 8]]],
+      // Out past the right edge and down below the board: on along the edge.
+      [pintar, 'left', [[14, 1], [17, 1], [17, 13]], [15, 11]], [pintar, 'right', [[2, 2]]],
+      [teclar, '0', 'pincel: vazio'], [pintar, 'left', [[7, 8]]],
+      [teclar, 's', '^tabuleiro\\.map - pincel: vazio - '],
+    ];
+    for (const [passo, ...argumentos] of passos) await passo(pagina, ...argumentos);
     await esperar(pagina, () => !document.getElementById('gravado').hidden, 'no download offered');
 
     await pagina.click('#baixar');
@@ -97,9 +93,7 @@ async function testar_pintura(navegador, endereco) {
     if (link !== endereco + '/index.html?celulas=' + readFileSync(pintado, 'latin1').replace(/\n/g, ''))
       falhar('play link: ' + link);
     const jogo = await abrir(navegador, link);
-    await esperar(jogo, () => !!window.espia.primeiro, 'no first frame from the play link');
-    const n = diferencas(await quadro(jogo, 'primeiro'), join(pasta_nativa, 'pintado.rgb'));
-    if (n) falhar('the play link: ' + n + ' pixels unlike the native game on the painted board');
+    await conferir(jogo, 'primeiro', join(pasta_nativa, 'pintado.rgb'), 'the play link');
     await jogo.close();
 
     await pintar(pagina, 'right', [[1, 8]]);

@@ -5,10 +5,9 @@
 // Usage: node pagina.mjs BUILD_WEB NATIVE_CAPTURES NODE_MODULES
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { abrir, diferencas as diferencas_de, esperar, esperar_que, falhar, quadro, testar } from './comum.mjs';
+import { abrir, conferir, diferencas, esperar, esperar_que, falhar, quadro, testar } from './comum.mjs';
 
 const [pasta_web, pasta_nativa, modulos] = process.argv.slice(2);
-const diferencas = (rgba, nome, conta) => diferencas_de(rgba, join(pasta_nativa, nome), conta);
 
 // Holds a key longer than a frame, as a player does, until condicao holds.
 async function segurar(pagina, tecla, condicao, o_que) {
@@ -30,8 +29,7 @@ async function testar_exemplo(navegador, endereco) {
   const monstros = [];
   linhas.forEach((linha, y) => [...linha].forEach((c, x) => { if (c === '2') monstros.push([x, y]); }));
   const longe = (x, y) => monstros.every(([mx, my]) => Math.max(Math.abs(mx - x), Math.abs(my - y)) > 1);
-  const n = diferencas(await quadro(pagina, 'primeiro'), 'primeiro.rgb', longe);
-  if (n) falhar('sample board: ' + n + ' pixels unlike the native window away from the monsters');
+  await conferir(pagina, 'primeiro', join(pasta_nativa, 'primeiro.rgb'), 'sample board, away from the monsters', longe);
   await segurar(pagina, 'Escape', () => window.tabuleiro2.estado === 'terminou', 'Esc did not end the game');
   const saida = await pagina.evaluate(() => window.tabuleiro2.saida);
   if (saida !== 0 || !(await pagina.$eval('#saida', (e) => e.textContent.includes('saída 0'))))
@@ -44,9 +42,7 @@ async function testar_exemplo(navegador, endereco) {
 // wall, both the native window's pixels exactly; the arrow scrolls nothing.
 async function testar_identico(navegador, endereco) {
   const pagina = await abrir(navegador, endereco + '/?tabuleiro=nativa/sem_monstros.map');
-  await esperar(pagina, () => !!window.espia.primeiro, 'no first frame');
-  const n = diferencas(await quadro(pagina, 'primeiro'), 'primeiro.rgb');
-  if (n) falhar('first frame: ' + n + ' pixels unlike the native window');
+  await conferir(pagina, 'primeiro', join(pasta_nativa, 'primeiro.rgb'), 'first frame');
   await pagina.keyboard.down('ArrowRight');
   let diferentes;
   await esperar_que(async () => {
@@ -54,7 +50,7 @@ async function testar_identico(navegador, endereco) {
       document.querySelector('canvas').addEventListener('quadro', r, { once: true });
       setTimeout(r, 1000);
     }));
-    return (diferentes = diferencas(await quadro(pagina, 'ultimo'), 'parado.rgb')) === 0;
+    return (diferentes = diferencas(await quadro(pagina, 'ultimo'), join(pasta_nativa, 'parado.rgb'))) === 0;
   }, () => 'the avatar never stood against the wall as natively: ' + diferentes + ' pixels differ');
   await pagina.keyboard.up('ArrowRight');
   if (!(await pagina.evaluate(() => window.espia.teclas_sem_efeito))) falhar('the arrows scroll the page');

@@ -63,10 +63,8 @@ static void finalizar_rato(void)
 
 static void limitar_rato(int x1, int y1, int x2, int y2)
 {
-   min_x = x1;
-   min_y = y1;
-   max_x = x2;
-   max_y = y2;
+   min_x = x1, max_x = x2;
+   min_y = y1, max_y = y2;
    _mouse_x = CLAMP(min_x, _mouse_x, max_x);
    _mouse_y = CLAMP(min_y, _mouse_y, max_y);
 }
