@@ -1,14 +1,11 @@
 // The board file: cell characters, rows, the 192-cell limit, each kind's
 // images; which images load.
-#include "ajuda.h"
+#include "pasta.h"
 #include "carregador.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -42,16 +39,6 @@ TEST(Carregador, CelulasNoTabuleiro) {
     }
 }
 
-// Runs in a fresh temporary folder, the working directory while it lasts.
-struct NaPasta : ::testing::Test {
-    char pasta[32] = "/tmp/tabuleiro2-XXXXXX";
-    void SetUp() override { ASSERT_EQ(chdir(mkdtemp(pasta)), 0); }
-    void TearDown() override {
-        limpar_tabuleiro();
-        EXPECT_EQ(system((std::string("rm -rf ") + pasta).c_str()), 0);
-    }
-};
-
 // Each image a red of its own: each kind gets its own two, shared by all.
 TEST_F(NaPasta, ConstruirLeTabuleiroEImagensDaPastaDeTrabalho) {
     for (int i = 0; i < TOTAL_IMAGENS; i++) {
@@ -82,8 +69,7 @@ TEST_F(NaPasta, SoCarregaImagemBmpInteira) {
     BITMAP* inteira = carregar_imagem("inteira.bmp");
     ASSERT_TRUE(inteira != NULL && inteira->w == 50 && inteira->h == 40);
     destroy_bitmap(inteira);
-    std::ifstream arquivo("inteira.bmp", std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(arquivo)), {});
+    const std::string bytes = conteudo("inteira.bmp");
     std::vector<std::string> ruins = {bytes.substr(0, bytes.size() - 1), bytes.substr(0, 54),
                                       bytes.substr(0, 20)};
     for (auto [byte, valor] : {std::pair{21, 8}, {25, 8}, {28, 7}, {30, 1}}) {

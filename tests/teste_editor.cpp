@@ -1,16 +1,13 @@
 // The board editor's work: the bytes a save writes and the loader reads
 // back, saves that fail, links and permission bits, and the checker's findings.
-#include "ajuda.h"
+#include "pasta.h"
 #include "edicao.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <filesystem>
-#include <fstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -19,20 +16,12 @@ const std::string QUATRO =
     "0123012301230123\n1230123012301230\n2301230123012301\n3012301230123012\n";
 const std::string DOZE = QUATRO + QUATRO + QUATRO;
 
-std::string conteudo(const char* nome) {
-    std::ifstream f(nome);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
 // Each save test runs in a folder of its own, where the plain board read by
 // the loader was saved as t.map and the board then emptied; whatever it
 // does, no save may leave a temporary file anywhere.
-class Gravar : public ::testing::Test {
-  protected:
-    char pasta[32] = "/tmp/tabuleiro2-XXXXXX";
-
+struct Gravar : NaPasta {
     void SetUp() override {
-        ASSERT_EQ(chdir(mkdtemp(pasta)), 0);
+        NaPasta::SetUp();
         FILE* f = fmemopen((void*)DOZE.data(), DOZE.size(), "r");
         BITMAP* imagens[TOTAL_IMAGENS] = {}; // nothing is drawn here
         ler_tabuleiro(f, imagens);
@@ -42,11 +31,10 @@ class Gravar : public ::testing::Test {
     }
 
     void TearDown() override {
-        limpar_tabuleiro();
         for (const auto& arquivo : std::filesystem::recursive_directory_iterator(pasta))
             EXPECT_EQ(arquivo.path().string().find(SUFIXO_TEMPORARIO), std::string::npos)
                 << "a temporary file left: " << arquivo.path();
-        std::filesystem::remove_all(pasta);
+        NaPasta::TearDown();
     }
 };
 
