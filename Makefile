@@ -43,7 +43,7 @@ test:
 	$(call instalar,$(PACOTES_JOGO) $(PACOTES_TODOS))
 	@for arvore in $(ARVORES); do \
 	  $(MAKE) --no-print-directory testar-$$arvore || \
-	    { echo "make test: the $$arvore tree's tests failed; the trees after it were not run" >&2; exit 1; }; \
+	    { echo "make test: the $$arvore tree failed (make testar-$$arvore); the trees after it were not run" >&2; exit 1; }; \
 	done
 
 # The native tree: the unit tests first, then the real programs in real
