@@ -27,9 +27,10 @@ mkdir tabuleiro.map
 esperar_falha 1 "Arquivo nao pode ser aberto"
 rmdir tabuleiro.map
 cp "$2"/*.bmp . && echo 3 >tabuleiro.map || falhar "no images in $2"
-for nome in chao parede monstro0 monstro1 avatar0 avatar1; do
-    mv "$nome.bmp" guardada.bmp
-    esperar_falha 2 "" "Imagem nao pode ser carregada: $nome.bmp"
-    mv guardada.bmp "$nome.bmp"
+[ "$(ls *.bmp | wc -l)" -eq 6 ] || falhar "not six images in $2"
+for imagem in *.bmp; do
+    mv "$imagem" guardada.bmp
+    esperar_falha 2 "" "Imagem nao pode ser carregada: $imagem"
+    mv guardada.bmp "$imagem"
 done
 echo PASS
