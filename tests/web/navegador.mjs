@@ -9,7 +9,8 @@ import { extname, join, resolve } from 'node:path';
 // Serves folder raiz, and each other folder of pastas under /NAME/;
 // resolves to the base address once it listens.
 export async function servir(raiz, pastas = {}) {
-  const tipos = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm' };
+  const tipos = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
+    '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
   const servidor = createServer((pedido, resposta) => {
     const caminho = decodeURIComponent(new URL(pedido.url, 'http://x').pathname);
     const [, primeira, resto] = caminho.match(/^\/([^/]*)\/?(.*)$/);
