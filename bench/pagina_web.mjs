@@ -1,12 +1,18 @@
-// The web page's figures, in headless Chromium on 127.0.0.1: the time from
-// navigation to the first frame (median of seven cold loads), the median
-// frame period over 100 frames, and the bytes the page loads, raw and gzipped.
+// The web page's figures, in headless Chromium on 127.0.0.1, each load in a
+// fresh profile: the time from navigation to the first frame on a cold load
+// and on the next visit, served by the service worker, each beside that of
+// an empty page with one script in the same run (medians of nine,
+// interleaved); the median frame period over 100 frames; the bytes a cold
+// load transfers, raw, the page's own and the worker's keeping the rest;
+// the largest file of the pages, and the zip's size.
 // Usage: node pagina_web.mjs BUILD_WEB NODE_MODULES
-import { gzipSync } from 'node:zlib';
+import { mkdtempSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { abrir_chromium, servir } from '../tests/web/navegador.mjs';
 
 const [pasta_web, modulos] = process.argv.slice(2);
-const CARGAS = 7, QUADROS = 100;
+const CARGAS = 9, QUADROS = 100;
 
 const mediana = (v) => [...v].sort((a, b) => a - b)[Math.floor(v.length / 2)];
 
@@ -17,35 +23,85 @@ function anotar_quadros() {
     .addEventListener('quadro', () => window.instantes.push(performance.now())));
 }
 
-// One cold load of the page: the first frame's time, the times of n
-// frames, and each response's body.
-async function carregar(navegador, endereco, n) {
-  const pagina = await navegador.newPage();
-  await pagina.setCacheEnabled(false);
+// Page url in contexto: the times of its first n frames, and the bytes of
+// each response it had.
+async function carregar(contexto, url, n) {
+  const pagina = await contexto.newPage();
   const respostas = [];
   pagina.on('response', (r) => respostas.push(r.buffer().catch(() => Buffer.alloc(0))));
   await pagina.evaluateOnNewDocument(anotar_quadros);
-  await pagina.goto(endereco);
-  await pagina.waitForFunction((k) => window.instantes.length >= k, { timeout: 60000, polling: 100 }, n);
+  await pagina.goto(url);
+  await pagina.waitForFunction((k) => window.instantes.length >= k, { timeout: 60000, polling: 10 }, n);
   const instantes = await pagina.evaluate(() => window.instantes);
-  await pagina.close();
-  return { instantes, corpos: await Promise.all(respostas) };
+  const bytes = (await Promise.all(respostas)).reduce((s, c) => s + c.length, 0);
+  return { pagina, instantes, bytes };
 }
 
-const { servidor, endereco } = await servir(pasta_web);
+// The empty page with one script: when its script ran.
+async function carregar_vazia(navegador, endereco) {
+  const contexto = await navegador.createBrowserContext();
+  const pagina = await contexto.newPage();
+  await pagina.goto(endereco + '/vazia/vazia.html');
+  const t = await pagina.waitForFunction(() => window.rodou, { polling: 10 }).then((h) => h.jsonValue());
+  await contexto.close();
+  return t;
+}
+
+// The largest file under pasta: [name, bytes].
+function maior(pasta, prefixo = '') {
+  return readdirSync(pasta).map((nome) => {
+    const caminho = join(pasta, nome);
+    return statSync(caminho).isDirectory() ? maior(caminho, prefixo + nome + '/') : [prefixo + nome, statSync(caminho).size];
+  }).reduce((a, b) => (b[1] > a[1] ? b : a));
+}
+
+const vazia = mkdtempSync(join(tmpdir(), 'tabuleiro2-vazia-'));
+writeFileSync(join(vazia, 'vazia.html'), '<!DOCTYPE html><html><head><meta charset="utf-8"><title>-</title></head>' +
+  '<body><canvas></canvas><script src="vazia.js"></script></body></html>');
+writeFileSync(join(vazia, 'vazia.js'), 'window.rodou = performance.now();\n');
+const { servidor, endereco } = await servir(pasta_web, { vazia });
+let enviados = 0; // the bytes the server sent, to the pages and their worker
+servidor.prependListener('request', (pedido, resposta) => {
+  const fim = resposta.end.bind(resposta);
+  resposta.end = (dados) => { enviados += dados ? dados.length : 0; return fim(dados); };
+});
 const navegador = await abrir_chromium(modulos);
 try {
-  const primeiros = [];
-  for (let i = 0; i < CARGAS; i++) primeiros.push((await carregar(navegador, endereco, 1)).instantes[0]);
-  const { instantes, corpos } = await carregar(navegador, endereco, QUADROS + 1);
+  const vazias = [], frias = [], servidas = [], proprios = [], totais = [];
+  for (let i = 0; i < CARGAS; i++) {
+    vazias.push(await carregar_vazia(navegador, endereco));
+    const contexto = await navegador.createBrowserContext();
+    enviados = 0;
+    const fria = await carregar(contexto, endereco + '/', 1);
+    await fria.pagina.waitForFunction(() => !!navigator.serviceWorker.controller, { timeout: 60000, polling: 10 });
+    frias.push(fria.instantes[0]);
+    proprios.push(fria.bytes);
+    totais.push(enviados);
+    await fria.pagina.close();
+    const servida = await carregar(contexto, endereco + '/', 1);
+    servidas.push(servida.instantes[0]);
+    await contexto.close();
+  }
+  const contexto = await navegador.createBrowserContext();
+  const { instantes } = await carregar(contexto, endereco + '/', QUADROS + 1);
+  await contexto.close();
   const periodos = instantes.slice(1).map((t, i) => t - instantes[i]);
-  const bruto = corpos.reduce((s, c) => s + c.length, 0);
-  const gzip = corpos.reduce((s, c) => s + gzipSync(c, { level: 9 }).length, 0);
-  console.log('navigation to first frame (median of %d): %s ms', CARGAS, mediana(primeiros).toFixed(1));
+  const base = mediana(vazias);
+  console.log('empty page with one script (median of %d): %s ms', CARGAS, base.toFixed(1));
+  console.log('cold load to first frame (median of %d): %s ms, %s times the empty page', CARGAS,
+    mediana(frias).toFixed(1), (mediana(frias) / base).toFixed(2));
+  console.log('next visit, served by the service worker (median of %d): %s ms, %s times the empty page', CARGAS,
+    mediana(servidas).toFixed(1), (mediana(servidas) / base).toFixed(2));
   console.log('frame period (median of %d): %s ms (min %s, max %s)', QUADROS, mediana(periodos).toFixed(2),
     Math.min(...periodos).toFixed(2), Math.max(...periodos).toFixed(2));
-  console.log('bytes loaded: %d raw, %d gzipped, in %d responses', bruto, gzip, corpos.length);
+  console.log('bytes a cold load transfers, raw: %d for the page, %d with what the service worker keeps',
+    mediana(proprios), mediana(totais));
+  const zip = readdirSync(pasta_web).find((n) => n.endsWith('-web.zip'));
+  const [nome, tamanho] = maior(join(pasta_web, zip.slice(0, -4)));
+  console.log('largest file of the pages: %s, %d bytes; %s, %d bytes', nome, tamanho, zip,
+    statSync(join(pasta_web, zip)).size);
 } finally {
   await navegador.fechar();
   servidor.close();
+  rmSync(vazia, { recursive: true, force: true });
 }

@@ -45,18 +45,42 @@ function rodar(criar, opcoes) {
   criar(modulo);
 }
 
-// A program's preRun: it starts in folder pasta once the files are there.
+// A program's preRun: it starts in folder pasta once the files are there,
+// the images in the root.
 function preparar(pasta, arquivos) {
   return (m) => {
     m.addRunDependency('arquivos');
     m.FS.mkdirTree(pasta);
     m.FS.chdir(pasta);
-    Promise.all(Object.entries(arquivos).map(async ([nome, bytes]) => {
+    const escritos = Object.entries(arquivos).map(async ([nome, bytes]) => {
       const b = await bytes;
       if (b) m.FS.writeFile(nome, b);
-    })).then(() => m.removeRunDependency('arquivos'));
+    });
+    escritos.push(imagens.then((lista) => lista.forEach(([nome, b]) => m.FS.writeFile('/' + nome, b))));
+    Promise.all(escritos).then(() => m.removeRunDependency('arquivos'));
   };
 }
+
+// The images of tabuleiro2.data, fetched and inflated once for every
+// program the page runs, as [name, bytes] pairs; none when they cannot be
+// had, and the program says which image it misses. Each record of the
+// inflated stream: the name, a zero byte, the size in 4 bytes, the bytes.
+const imagens = (async () => {
+  try {
+    const resposta = await fetch('tabuleiro2.data');
+    const fluxo = resposta.body.pipeThrough(new DecompressionStream('gzip'));
+    const pacote = new Uint8Array(await new Response(fluxo).arrayBuffer());
+    const lista = [];
+    for (let i = 0, fim; (fim = pacote.indexOf(0, i)) >= 0;) {
+      const tamanho = new DataView(pacote.buffer).getUint32(fim + 1, true);
+      lista.push([new TextDecoder().decode(pacote.subarray(i, fim)), pacote.subarray(fim + 5, fim + 5 + tamanho)]);
+      i = fim + 5 + tamanho;
+    }
+    return lista;
+  } catch (e) {
+    return [];
+  }
+})();
 
 // What another of our programs prints when run to its end, with no canvas,
 // on a file; resolves to [status, text].

@@ -2,14 +2,15 @@
 // page on 127.0.0.1 and Debian's Chromium, headless, on a new profile.
 import { createRequire } from 'node:module';
 import { createServer } from 'node:http';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { extname, join, resolve } from 'node:path';
 
 // Serves folder raiz, and each other folder of pastas under /NAME/;
 // resolves to the base address once it listens.
 export async function servir(raiz, pastas = {}) {
-  const tipos = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm' };
+  const tipos = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
+    '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
   const servidor = createServer((pedido, resposta) => {
     const caminho = decodeURIComponent(new URL(pedido.url, 'http://x').pathname);
     const [, primeira, resto] = caminho.match(/^\/([^/]*)\/?(.*)$/);
@@ -17,7 +18,8 @@ export async function servir(raiz, pastas = {}) {
       : join(raiz, caminho === '/' ? 'index.html' : caminho);
     try {
       const dados = readFileSync(arquivo);
-      resposta.writeHead(200, { 'Content-Type': tipos[extname(arquivo)] || 'application/octet-stream' });
+      resposta.writeHead(200, { 'Content-Type': tipos[extname(arquivo)] || 'application/octet-stream',
+        'Last-Modified': statSync(arquivo).mtime.toUTCString() }); // as static hosts say
       resposta.end(dados);
     } catch (e) {
       resposta.writeHead(404);
