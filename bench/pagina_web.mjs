@@ -16,11 +16,16 @@ const CARGAS = 9, QUADROS = 100;
 
 const mediana = (v) => [...v].sort((a, b) => a - b)[Math.floor(v.length / 2)];
 
-// Each frame's time, from the navigation's start, into window.instantes.
+// Each frame's time, from the navigation's start, into window.instantes;
+// window.quadros(n) resolves once there are n, with nothing polling the page.
 function anotar_quadros() {
   window.instantes = [];
+  let esperados = Infinity, pronto;
+  window.quadros = (n) => new Promise((r) => { esperados = n; pronto = r; if (instantes.length >= n) r(); });
   document.addEventListener('DOMContentLoaded', () => document.querySelector('canvas')
-    .addEventListener('quadro', () => window.instantes.push(performance.now())));
+    .addEventListener('quadro', () => {
+      if (window.instantes.push(performance.now()) >= esperados) pronto();
+    }));
 }
 
 // Page url in contexto: the times of its first n frames, and the bytes of
@@ -31,7 +36,7 @@ async function carregar(contexto, url, n) {
   pagina.on('response', (r) => respostas.push(r.buffer().catch(() => Buffer.alloc(0))));
   await pagina.evaluateOnNewDocument(anotar_quadros);
   await pagina.goto(url);
-  await pagina.waitForFunction((k) => window.instantes.length >= k, { timeout: 60000, polling: 10 }, n);
+  await pagina.evaluate((k) => window.quadros(k), n);
   const instantes = await pagina.evaluate(() => window.instantes);
   const bytes = (await Promise.all(respostas)).reduce((s, c) => s + c.length, 0);
   return { pagina, instantes, bytes };
@@ -42,7 +47,7 @@ async function carregar_vazia(navegador, endereco) {
   const contexto = await navegador.createBrowserContext();
   const pagina = await contexto.newPage();
   await pagina.goto(endereco + '/vazia/vazia.html');
-  const t = await pagina.waitForFunction(() => window.rodou, { polling: 10 }).then((h) => h.jsonValue());
+  const t = await pagina.waitForFunction(() => window.rodou, { polling: 100 }).then((h) => h.jsonValue());
   await contexto.close();
   return t;
 }
@@ -73,7 +78,7 @@ try {
     const contexto = await navegador.createBrowserContext();
     enviados = 0;
     const fria = await carregar(contexto, endereco + '/', 1);
-    await fria.pagina.waitForFunction(() => !!navigator.serviceWorker.controller, { timeout: 60000, polling: 10 });
+    await fria.pagina.waitForFunction(() => !!navigator.serviceWorker.controller, { timeout: 60000, polling: 100 });
     frias.push(fria.instantes[0]);
     proprios.push(fria.bytes);
     totais.push(enviados);
