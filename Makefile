@@ -143,8 +143,9 @@ testar-web: web
 	cmake --build $(WEB) --target testes_web
 	cd $(WEB) && ctest --output-on-failure
 
-# The page's figures in headless Chromium: navigation to first frame,
-# frame period, bytes loaded raw and gzipped.
+# The page's figures in headless Chromium: an empty page's time, the cold
+# and the service worker's first frame against it, the frame period, the
+# bytes a cold load transfers raw, the largest file and the zip.
 bench-web: PACOTES_ALEM = $(PACOTES_TESTES_WEB)
 bench-web: web
 	cmake --build $(WEB) --target testes_web

@@ -10,8 +10,6 @@ import { basename } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
 const CABECA = 14, INFO = 40; // the BMP's file header and info header
-const ROSA = 0xFF00FF;         // the sprites' see-through colour, which
-                               // Allegro keeps as index 0 of an 8-bit image
 
 // A 24-bit BMP, uncompressed and bottom-up, with a palette; others as they are.
 function em_8_bits(bmp) {
@@ -19,7 +17,7 @@ function em_8_bits(bmp) {
   if (bmp.readUInt32LE(14) !== INFO || bmp.readUInt16LE(28) !== 24 || bmp.readUInt32LE(30) !== 0 ||
     largura < 1 || altura < 1) return bmp;
   const inicio = bmp.readUInt32LE(10), passo = (largura * 3 + 3) & ~3, linha = (largura + 3) & ~3;
-  const cores = new Map([[ROSA, 0]]);
+  const cores = new Map(); // colour: index; magic pink stays pink in 16 bits
   const indices = Buffer.alloc(linha * altura);
   for (let y = 0; y < altura; y++)
     for (let x = 0; x < largura; x++) {
