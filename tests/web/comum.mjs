@@ -2,6 +2,7 @@
 // page opened with a spy on its canvas, waits with a deadline, and frames
 // compared with the native captures.
 import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
 import { abrir_chromium, servir } from './navegador.mjs';
 
 export const PRAZO = 30000;
@@ -28,9 +29,19 @@ function espiar_pagina() {
   }));
 }
 
-export async function abrir(navegador, url) {
-  const pagina = await navegador.newPage();
-  await pagina.setViewport({ width: 820, height: 700 });
+// A new page of url with the spy, in a new browser context (its storage
+// its own; pagina.baixados the folder of its downloads) unless in contexto,
+// in a browser of language idioma, at viewport tela (puppeteer's: width,
+// height, hasTouch, isMobile).
+export async function abrir(navegador, url, { idioma = 'pt-BR', tela = { width: 820, height: 700 }, contexto } = {}) {
+  contexto ||= await navegador.createBrowserContext();
+  const pagina = await contexto.newPage();
+  const cdp = await pagina.createCDPSession();
+  pagina.baixados = join(navegador.perfil, 'baixados', String(contexto.id));
+  await cdp.send('Browser.setDownloadBehavior',
+    { behavior: 'allow', downloadPath: pagina.baixados, browserContextId: contexto.id });
+  await cdp.send('Emulation.setUserAgentOverride', { userAgent: await navegador.userAgent(), acceptLanguage: idioma });
+  await pagina.setViewport(tela);
   await pagina.evaluateOnNewDocument(espiar_pagina);
   await pagina.goto(url);
   return pagina;

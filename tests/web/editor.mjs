@@ -1,7 +1,7 @@
 // The board editor's web page in headless Chromium: the sample board drawn
 // as the native editor's window; a new board painted with each brush, two
 // drags (one out of the canvas and back along its edge) and the right
-// button through the page's scaling, saved with S and
+// button through the page's scaling, saved with S and so
 // downloaded byte for byte; its play link playing it as the native game
 // does; the Esc guard; the checker's findings on a hand-written file.
 // Usage: node editor.mjs BUILD_WEB NATIVE_CAPTURES NODE_MODULES NATIVE_EDITOR PAINTED
@@ -64,54 +64,46 @@ async function testar_identico(navegador, endereco) {
   await pagina.close();
 }
 
-// A new board painted, saved, downloaded and played from its link; then
-// Esc with unsaved changes, twice.
+// A new board painted, saved (and so downloaded) and played from its
+// link; then Esc with unsaved changes, twice.
 async function testar_pintura(navegador, endereco) {
   const pagina = await abrir(navegador, endereco + '/editor.html');
-  const baixados = mkdtempSync(join(tmpdir(), 'tabuleiro2-baixados-'));
-  try {
-    await (await pagina.createCDPSession()).send('Browser.setDownloadBehavior',
-      { behavior: 'allow', downloadPath: baixados });
-    await esperar_titulo(pagina, '^tabuleiro\\.map - pincel: parede - ');
-    await teclar(pagina, '2', 'pincel: monstro');
-    await pintar(pagina, 'left', [[2, 2]]);
-    await teclar(pagina, '3', 'pincel: avatar');
-    await pintar(pagina, 'left', [[5, 5]]);
-    await teclar(pagina, '1', '^tabuleiro\\.map\\* - pincel: parede - ');
-    await pintar(pagina, 'left', [[1, 8], [14, 8]]);
-    // Out past the right edge and down below the board: on along the edge.
-    await pintar(pagina, 'left', [[14, 1], [17, 1], [17, 13]], [15, 11]);
-    await pintar(pagina, 'right', [[2, 2]]);
-    await teclar(pagina, '0', 'pincel: vazio');
-    await pintar(pagina, 'left', [[7, 8]]);
-    await teclar(pagina, 's', '^tabuleiro\\.map - pincel: vazio - ');
-    await esperar(pagina, () => !document.getElementById('gravado').hidden, 'no download offered');
+  await esperar_titulo(pagina, '^tabuleiro\\.map - pincel: parede - ');
+  await teclar(pagina, '2', 'pincel: monstro');
+  await pintar(pagina, 'left', [[2, 2]]);
+  await teclar(pagina, '3', 'pincel: avatar');
+  await pintar(pagina, 'left', [[5, 5]]);
+  await teclar(pagina, '1', '^tabuleiro\\.map\\* - pincel: parede - ');
+  await pintar(pagina, 'left', [[1, 8], [14, 8]]);
+  // Out past the right edge and down below the board: on along the edge.
+  await pintar(pagina, 'left', [[14, 1], [17, 1], [17, 13]], [15, 11]);
+  await pintar(pagina, 'right', [[2, 2]]);
+  await teclar(pagina, '0', 'pincel: vazio');
+  await pintar(pagina, 'left', [[7, 8]]);
+  await teclar(pagina, 's', '^tabuleiro\\.map - pincel: vazio - ');
+  await esperar(pagina, () => !document.getElementById('gravado').hidden, 'no download offered');
 
-    await pagina.click('#baixar');
-    const baixado = join(baixados, 'tabuleiro.map');
-    for (const fim = Date.now() + PRAZO; !existsSync(baixado) && Date.now() < fim;)
-      await new Promise((r) => setTimeout(r, 50));
-    if (!existsSync(baixado) || !readFileSync(baixado).equals(readFileSync(pintado)))
-      falhar('downloaded board: ' + (existsSync(baixado) ? readFileSync(baixado, 'latin1') : 'none'));
+  const baixado = join(pagina.baixados, 'tabuleiro.map');
+  for (const fim = Date.now() + PRAZO; !existsSync(baixado) && Date.now() < fim;)
+    await new Promise((r) => setTimeout(r, 50));
+  if (!existsSync(baixado) || !readFileSync(baixado).equals(readFileSync(pintado)))
+    falhar('downloaded board: ' + (existsSync(baixado) ? readFileSync(baixado, 'latin1') : 'none'));
 
-    const link = await pagina.$eval('#jogar', (a) => a.href);
-    if (link !== endereco + '/index.html?celulas=' + readFileSync(pintado, 'latin1').replace(/\n/g, ''))
-      falhar('play link: ' + link);
-    const jogo = await abrir(navegador, link);
-    await esperar(jogo, () => !!window.espia.primeiro, 'no first frame from the play link');
-    const n = diferencas(await quadro(jogo, 'primeiro'), join(pasta_nativa, 'pintado.rgb'));
-    if (n) falhar('the play link: ' + n + ' pixels unlike the native game on the painted board');
-    await jogo.close();
+  const link = await pagina.$eval('#jogar', (a) => a.href);
+  if (link !== endereco + '/index.html?celulas=' + readFileSync(pintado, 'latin1').replace(/\n/g, ''))
+    falhar('play link: ' + link);
+  const jogo = await abrir(navegador, link);
+  await esperar(jogo, () => !!window.espia.primeiro, 'no first frame from the play link');
+  const n = diferencas(await quadro(jogo, 'primeiro'), join(pasta_nativa, 'pintado.rgb'));
+  if (n) falhar('the play link: ' + n + ' pixels unlike the native game on the painted board');
+  await jogo.close();
 
-    await pintar(pagina, 'right', [[1, 8]]);
-    await teclar(pagina, 'Escape', '^tabuleiro\\.map\\* - pincel: vazio - Esc de novo sai sem gravar');
-    if ((await pagina.evaluate(() => window.editor.estado)) !== 'editando') falhar('one Esc ended the editor');
-    await pagina.keyboard.press('Escape');
-    await esperar(pagina, () => window.editor.estado === 'terminou', 'the second Esc did not end the editor');
-    if ((await pagina.evaluate(() => window.editor.saida)) !== 0) falhar('Esc: status other than 0');
-  } finally {
-    rmSync(baixados, { recursive: true, force: true });
-  }
+  await pintar(pagina, 'right', [[1, 8]]);
+  await teclar(pagina, 'Escape', '^tabuleiro\\.map\\* - pincel: vazio - Esc de novo sai sem gravar');
+  if ((await pagina.evaluate(() => window.editor.estado)) !== 'editando') falhar('one Esc ended the editor');
+  await pagina.keyboard.press('Escape');
+  await esperar(pagina, () => window.editor.estado === 'terminou', 'the second Esc did not end the editor');
+  if ((await pagina.evaluate(() => window.editor.saida)) !== 0) falhar('Esc: status other than 0');
   await pagina.close();
 }
 
