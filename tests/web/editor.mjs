@@ -9,51 +9,9 @@ import { spawnSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { PRAZO, abrir, diferencas, esperar, falhar, quadro, testar } from './comum.mjs';
+import { PRAZO, abrir, diferencas, esperar, esperar_titulo, falhar, pintar, quadro, teclar, testar } from './comum.mjs';
 
 const [pasta_web, pasta_nativa, modulos, editor_nativo, pintado] = process.argv.slice(2);
-const CELULA = 50;
-
-// Waits for the page's title to match regular expression padrao.
-async function esperar_titulo(pagina, padrao) {
-  await esperar(pagina, (p) => new RegExp(p).test(document.title) &&
-    document.getElementById('titulo').textContent === document.title, 'no title /' + padrao + '/', padrao);
-}
-
-// Key tecla, then its effect in the title.
-async function teclar(pagina, tecla, padrao) {
-  await pagina.keyboard.press(tecla);
-  await esperar_titulo(pagina, padrao);
-}
-
-// The page's point at the centre of cell (x, y), through the canvas's scaling.
-async function ponto(pagina, x, y) {
-  const caixa = await pagina.$eval('canvas', (c) => { const r = c.getBoundingClientRect(); return [r.left, r.top, r.width]; });
-  const escala = caixa[2] / 800;
-  return [caixa[0] + (x * CELULA + CELULA / 2) * escala, caixa[1] + (y * CELULA + CELULA / 2) * escala];
-}
-
-// The pixels of cell (x, y) on the canvas, as text.
-function celula(pagina, x, y) {
-  return pagina.$eval('canvas', (c, x, y) =>
-    c.getContext('2d').getImageData(x * 50, y * 50, 50, 50).data.join(), x, y);
-}
-
-// Presses button botao at the centre of the first cell of caminho, moves
-// in one step to the centre of each next one (outside the board too),
-// releases: then cell [x, y] (by default the last) must change.
-async function pintar(pagina, botao, caminho, [x, y] = caminho.at(-1)) {
-  const antes = await celula(pagina, x, y);
-  await pagina.mouse.move(...(await ponto(pagina, ...caminho[0])));
-  await pagina.mouse.down({ button: botao });
-  for (const c of caminho.slice(1)) await pagina.mouse.move(...(await ponto(pagina, ...c)));
-  await pagina.mouse.up({ button: botao });
-  await esperar(pagina, ([x, y, antes]) => {
-    const c = document.querySelector('canvas');
-    return c.getContext('2d').getImageData(x * 50, y * 50, 50, 50).data.join() !== antes;
-  }, 'cell ' + x + ',' + y + ' unchanged by the ' + botao + ' button', [x, y, antes]);
-}
-
 // The sample board, from ?tabuleiro=: once titled, the native editor's window exactly.
 async function testar_identico(navegador, endereco) {
   const pagina = await abrir(navegador, endereco + '/editor.html?tabuleiro=tabuleiros/tabuleiro.map');

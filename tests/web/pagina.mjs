@@ -5,7 +5,7 @@
 // Usage: node pagina.mjs BUILD_WEB NATIVE_CAPTURES NODE_MODULES
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { PRAZO, abrir, diferencas as diferencas_de, esperar, falhar, quadro, testar } from './comum.mjs';
+import { abrir, ate_igual, diferencas as diferencas_de, esperar, falhar, quadro, testar } from './comum.mjs';
 
 const [pasta_web, pasta_nativa, modulos] = process.argv.slice(2);
 const diferencas = (rgba, nome, conta) => diferencas_de(rgba, join(pasta_nativa, nome), conta);
@@ -48,14 +48,7 @@ async function testar_identico(navegador, endereco) {
   const n = diferencas(await quadro(pagina, 'primeiro'), 'primeiro.rgb');
   if (n) falhar('first frame: ' + n + ' pixels unlike the native window');
   await pagina.keyboard.down('ArrowRight');
-  let diferentes = -1;
-  for (const fim = Date.now() + PRAZO; diferentes !== 0 && Date.now() < fim;) {
-    await pagina.evaluate(() => new Promise((r) => {
-      document.querySelector('canvas').addEventListener('quadro', r, { once: true });
-      setTimeout(r, 1000);
-    }));
-    diferentes = diferencas(await quadro(pagina, 'ultimo'), 'parado.rgb');
-  }
+  const diferentes = await ate_igual(pagina, join(pasta_nativa, 'parado.rgb'));
   await pagina.keyboard.up('ArrowRight');
   if (diferentes) falhar('the avatar never stood against the wall as natively: ' + diferentes + ' pixels differ');
   if (!(await pagina.evaluate(() => window.espia.teclas_sem_efeito))) falhar('the arrows scroll the page');

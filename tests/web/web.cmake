@@ -20,6 +20,8 @@ add_test(NAME web.pagina COMMAND node ${testes_web}/pagina.mjs
 add_test(NAME web.editor COMMAND node ${testes_web}/editor.mjs
   ${PROJECT_BINARY_DIR} ${PROJECT_BINARY_DIR}/nativa ${npm_web}/node_modules
   ${TABULEIRO2_NATIVO}/tabuleiro2-editor ${testes_web}/pintado.map)
+add_test(NAME web.paginas COMMAND node ${testes_web}/paginas.mjs
+  ${PROJECT_BINARY_DIR} ${PROJECT_BINARY_DIR}/nativa ${npm_web}/node_modules)
 set_tests_properties(web.janela_nativa PROPERTIES FIXTURES_SETUP nativa)
-set_tests_properties(web.pagina web.editor PROPERTIES FIXTURES_REQUIRED nativa)
-set_tests_properties(web.janela_nativa web.pagina web.editor PROPERTIES LABELS web TIMEOUT 180)
+set_tests_properties(web.pagina web.editor web.paginas PROPERTIES FIXTURES_REQUIRED nativa)
+set_tests_properties(web.janela_nativa web.pagina web.editor web.paginas PROPERTIES LABELS web TIMEOUT 180)
