@@ -8,7 +8,7 @@ import { existsSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { abrir_chromium } from './navegador.mjs';
-import { abrir, ate_igual, esperar, esperar_titulo, falhar, pintar, quadro, teclar, testar } from './comum.mjs';
+import { PRAZO, abrir, ate_igual, esperar, esperar_titulo, falhar, pintar, quadro, teclar, testar } from './comum.mjs';
 
 const [pasta_web, pasta_nativa, modulos] = process.argv.slice(2);
 const PAGINAS = ['/', '/editor.html'];
@@ -167,6 +167,7 @@ async function testar_rascunho(navegador, endereco) {
     let outro = await abrir_chromium(modulos, perfil);
     const abrir_editor = () => abrir(outro, endereco + '/editor.html', { contexto: outro.defaultBrowserContext() });
     let pagina = await abrir_editor();
+    await esperar_titulo(pagina, '^tabuleiro\\.map - pincel: parede');
     await teclar(pagina, '2', 'pincel: monstro');
     await pintar(pagina, 'left', [[2, 2]]);
     await teclar(pagina, '1', 'pincel: parede');
@@ -183,7 +184,9 @@ async function testar_rascunho(navegador, endereco) {
     await teclar(pagina, 's', '^tabuleiro\\.map - ');
     await esperar(pagina, (k) => !localStorage.getItem(k) && document.getElementById('rascunho').hidden,
       'the save left the draft', RASCUNHO);
-    if (!existsSync(join(pagina.baixados, 'tabuleiro.map'))) falhar('the save downloaded nothing');
+    const baixado = join(pagina.baixados, 'tabuleiro.map');
+    for (const fim = Date.now() + PRAZO; !existsSync(baixado) && Date.now() < fim;) await new Promise((r) => setTimeout(r, 50));
+    if (!existsSync(baixado)) falhar('the save downloaded nothing');
     await pintar(pagina, 'left', [[3, 3]]);
     await esperar(pagina, (k) => localStorage.getItem(k), 'no draft of a change after the save', RASCUNHO);
     await pagina.reload();
