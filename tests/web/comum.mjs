@@ -52,13 +52,14 @@ export async function abrir(navegador, url, opcoes = {}) {
   return pagina;
 }
 
-// Waits for the page's expression (with argumento) to hold.
+// Waits for the page's expression (with argumento) to hold; the page.
 export async function esperar(pagina, expressao, o_que, argumento) {
   try {
     await pagina.waitForFunction(expressao, { timeout: PRAZO, polling: 50 }, argumento);
   } catch (e) {
     falhar(o_que + ' within ' + PRAZO / 1000 + ' s');
   }
+  return pagina;
 }
 
 // Waits for the page's title to match regular expression padrao.
