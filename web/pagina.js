@@ -1,7 +1,8 @@
 // What the game's page and the editor's share: one of our programs run on
 // the page's one canvas, the keys and the pointer handed to it, and board
-// files fetched, picked or dropped. situacao tells scripts and embedding
-// pages how the program is doing; each page gives it its own name.
+// files fetched, picked or dropped, the board full screen, what changed
+// said to assistive technology. situacao tells scripts and embedding pages
+// how the program is doing; each page gives it its own name.
 'use strict';
 const canvas = document.getElementById('tela');
 const situacao = { estado: 'carregando', quadros: 0 };
@@ -98,6 +99,11 @@ function consultar(criar, argumentos, pasta, arquivos) {
   });
 }
 
+// The board file of 192 cells, row by row (a link's, a draft's): 12 lines of 16.
+function tabuleiro_das_celulas(celulas) {
+  return new TextEncoder().encode(celulas.match(/.{16}/g).join('\n') + '\n');
+}
+
 // The file at url (relative to the page) as bytes; null when it cannot be had.
 async function buscar(url) {
   try {
@@ -115,9 +121,15 @@ function tecla(codigo, caractere, pressionada) {
 }
 
 // Every key to the program with no click first; those of sem_efeito do
-// nothing else on the page (no scrolling, no browser's save).
+// nothing else on the page (no scrolling, no browser's save). In full
+// screen Esc is the browser's: it brings the page back, and the program
+// never sees it.
 function ouvir_teclado(sem_efeito) {
   const tratar = (evento, pressionada) => {
+    if (evento.keyCode === 27 && document.fullscreenElement) {
+      if (pressionada) sair_da_tela_cheia();
+      return evento.preventDefault();
+    }
     const caractere = evento.key.length === 1 ? evento.key.charCodeAt(0) : 0;
     tecla(evento.keyCode, caractere, pressionada);
     if (sem_efeito.has(evento.keyCode)) evento.preventDefault();
@@ -157,7 +169,7 @@ function ouvir_botoes(botoes) {
 function ouvir_arquivos(abrir) {
   const ler = async (arquivo) => {
     if (!arquivo) return;
-    if (arquivo.size > 1 << 20) alert(arquivo.name + ': grande demais para um tabuleiro (' + arquivo.size + ' bytes).');
+    if (arquivo.size > 1 << 20) alert(texto('grande', arquivo.name, arquivo.size));
     else abrir(arquivo.name, new Uint8Array(await arquivo.arrayBuffer()));
   };
   document.getElementById('arquivo').addEventListener('change', (e) => ler(e.target.files[0]));
@@ -167,5 +179,56 @@ function ouvir_arquivos(abrir) {
     e.preventDefault();
     document.body.classList.remove('arrastando');
     ler(e.dataTransfer.files[0]);
+  });
+}
+
+// Says texto in the page's live region, for assistive technology.
+function anunciar(texto) {
+  document.getElementById('anuncio').textContent = texto;
+}
+
+function sair_da_tela_cheia() {
+  if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
+}
+
+// Button botao puts elemento full screen and brings it back; it is pressed
+// while in full screen. Hidden where the browser has no full screen.
+function ouvir_tela_cheia(botao, elemento) {
+  botao.hidden = !elemento.requestFullscreen;
+  botao.addEventListener('click', () => {
+    if (document.fullscreenElement) sair_da_tela_cheia();
+    else elemento.requestFullscreen().catch(() => {});
+  });
+  document.addEventListener('fullscreenchange', () =>
+    botao.setAttribute('aria-pressed', document.fullscreenElement === elemento));
+}
+
+// A standard gamepad's d-pad (buttons 12 to 15) and left stick act as the
+// arrows, Start (9) as Esc, held while held; read at every animation frame
+// while one is connected, and never otherwise.
+const BOTOES_CONTROLE = [[12, 38], [13, 40], [14, 37], [15, 39], [9, 27]];
+const EIXO_INCLINADO = 0.5;
+function ouvir_controle() {
+  let segurados = new Set(), lendo = false;
+  const ler = () => {
+    const controles = [...navigator.getGamepads()].filter((c) => c);
+    const agora = new Set();
+    for (const c of controles) {
+      for (const [b, codigo] of BOTOES_CONTROLE) if (c.buttons[b] && c.buttons[b].pressed) agora.add(codigo);
+      const [x = 0, y = 0] = c.axes;
+      if (x < -EIXO_INCLINADO) agora.add(37);
+      if (x > EIXO_INCLINADO) agora.add(39);
+      if (y < -EIXO_INCLINADO) agora.add(38);
+      if (y > EIXO_INCLINADO) agora.add(40);
+    }
+    for (const codigo of segurados) if (!agora.has(codigo)) tecla(codigo, 0, 0);
+    for (const codigo of agora) if (!segurados.has(codigo)) tecla(codigo, 0, 1);
+    segurados = agora;
+    lendo = controles.length > 0;
+    if (lendo) requestAnimationFrame(ler);
+  };
+  window.addEventListener('gamepadconnected', () => {
+    if (!lendo) requestAnimationFrame(ler);
+    lendo = true;
   });
 }

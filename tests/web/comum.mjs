@@ -2,6 +2,7 @@
 // page opened with a spy on its canvas, waits with a deadline, and frames
 // compared with the native captures.
 import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
 import { abrir_chromium, servir } from './navegador.mjs';
 
 const PRAZO = 30000;
@@ -28,10 +29,25 @@ function espiar_pagina() {
   }));
 }
 
-export async function abrir(navegador, url) {
-  const pagina = await navegador.newPage();
-  await pagina.setViewport({ width: 820, height: 700 });
+// A new page of url with the spy and function antes run before the page's
+// own script, in a new browser context (its storage its own; pagina.baixados
+// the folder of its downloads) unless in contexto, for a browser of
+// language idioma, at viewport tela (puppeteer's: width, height, hasTouch,
+// isMobile); pagina.erros collects what the page throws.
+export async function abrir(navegador, url, opcoes = {}) {
+  const { idioma = 'pt-BR', tela = { width: 820, height: 700 }, antes = () => {} } = opcoes;
+  const contexto = opcoes.contexto || await navegador.createBrowserContext();
+  const pagina = await contexto.newPage();
+  const cdp = await pagina.createCDPSession();
+  pagina.baixados = join(navegador.perfil, 'baixados', String(contexto.id));
+  await cdp.send('Browser.setDownloadBehavior',
+    { behavior: 'allow', downloadPath: pagina.baixados, browserContextId: contexto.id });
+  await cdp.send('Emulation.setUserAgentOverride', { userAgent: await navegador.userAgent(), acceptLanguage: idioma });
+  await pagina.setViewport(tela);
+  pagina.erros = [];
+  pagina.on('pageerror', (e) => pagina.erros.push(e.message));
   await pagina.evaluateOnNewDocument(espiar_pagina);
+  await pagina.evaluateOnNewDocument(antes);
   await pagina.goto(url);
   return pagina;
 }
@@ -46,10 +62,52 @@ export async function esperar_que(condicao, o_que) {
   }
 }
 
+// Waits for the page's title to match regular expression padrao.
+export async function esperar_titulo(pagina, padrao) {
+  await esperar(pagina, (p) => new RegExp(p).test(document.title) &&
+    document.getElementById('titulo').textContent === document.title, 'no title /' + padrao + '/', padrao);
+}
+
+// Key tecla, then its effect in the title.
+export async function teclar(pagina, tecla, padrao) {
+  await pagina.keyboard.press(tecla);
+  await esperar_titulo(pagina, padrao);
+}
+
+// The page's point at the centre of cell (x, y), through the canvas's scaling.
+async function ponto(pagina, x, y) {
+  const caixa = await pagina.$eval('canvas', (c) => { const r = c.getBoundingClientRect(); return [r.left, r.top, r.width]; });
+  const escala = caixa[2] / 800;
+  return [caixa[0] + (x * CELULA + CELULA / 2) * escala, caixa[1] + (y * CELULA + CELULA / 2) * escala];
+}
+
+// The pixels of cell (x, y) on the canvas, as text.
+function celula(pagina, x, y) {
+  return pagina.$eval('canvas', (c, x, y) =>
+    c.getContext('2d').getImageData(x * 50, y * 50, 50, 50).data.join(), x, y);
+}
+
+// Presses button botao at the centre of the first cell of caminho, moves
+// in one step to the centre of each next one (outside the board too),
+// releases: then cell [x, y] (by default the last) must change.
+export async function pintar(pagina, botao, caminho, [x, y] = caminho.at(-1)) {
+  const antes = await celula(pagina, x, y);
+  await pagina.mouse.move(...(await ponto(pagina, ...caminho[0])));
+  await pagina.mouse.down({ button: botao });
+  for (const c of caminho.slice(1)) await pagina.mouse.move(...(await ponto(pagina, ...c)));
+  await pagina.mouse.up({ button: botao });
+  await esperar(pagina, ([x, y, antes]) => {
+    const c = document.querySelector('canvas');
+    return c.getContext('2d').getImageData(x * 50, y * 50, 50, 50).data.join() !== antes;
+  }, 'cell ' + x + ',' + y + ' unchanged by the ' + botao + ' button', [x, y, antes]);
+}
+
 // Waits for the page's expression (with argumento) to hold; a page between
 // two documents holds nothing.
-export function esperar(pagina, expressao, o_que, argumento) {
-  return esperar_que(() => pagina.evaluate(expressao, argumento).catch(() => false), o_que);
+// two documents holds nothing. Resolves to the page.
+export async function esperar(pagina, expressao, o_que, argumento) {
+  await esperar_que(() => pagina.evaluate(expressao, argumento).catch(() => false), o_que);
+  return pagina;
 }
 
 // The frame window.espia.QUAL as RGBA bytes.
@@ -60,6 +118,19 @@ export async function quadro(pagina, qual) {
     return btoa(s);
   }, qual);
   return Buffer.from(texto, 'base64');
+}
+
+// Waits, frame after frame, until the canvas shows the native capture in
+// file nativa; o_que says what failed to bring it.
+export async function ate_igual(pagina, nativa, o_que) {
+  let diferentes;
+  await esperar_que(async () => {
+    await pagina.evaluate(() => new Promise((r) => {
+      document.querySelector('canvas').addEventListener('quadro', r, { once: true });
+      setTimeout(r, 1000);
+    }));
+    return (diferentes = diferencas(await quadro(pagina, 'ultimo'), nativa)) === 0;
+  }, () => o_que + ': ' + diferentes + ' pixels unlike the native window');
 }
 
 // How many pixels of RGBA frame differ from the native RGB capture in file

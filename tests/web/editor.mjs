@@ -1,7 +1,7 @@
 // The board editor's web page in headless Chromium: the sample board drawn
 // as the native editor's window; a new board painted with each brush, two
 // drags (one out of the canvas and back along its edge) and the right
-// button through the page's scaling, saved with S and
+// button through the page's scaling, saved with S and so
 // downloaded byte for byte; its play link playing it as the native game
 // does; the Esc guard; the checker's findings on a hand-written file.
 // Usage: node editor.mjs BUILD_WEB NATIVE_CAPTURES NODE_MODULES NATIVE_EDITOR PAINTED
@@ -9,51 +9,9 @@ import { spawnSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { abrir, conferir, esperar, esperar_que, falhar, testar } from './comum.mjs';
+import { abrir, conferir, esperar, esperar_que, esperar_titulo, falhar, pintar, teclar, testar } from './comum.mjs';
 
 const [pasta_web, pasta_nativa, modulos, editor_nativo, pintado] = process.argv.slice(2);
-const CELULA = 50;
-
-// Waits for the page's title to match regular expression padrao.
-async function esperar_titulo(pagina, padrao) {
-  await esperar(pagina, (p) => new RegExp(p).test(document.title) &&
-    document.getElementById('titulo').textContent === document.title, 'no title /' + padrao + '/', padrao);
-}
-
-// Key tecla, then its effect in the title.
-async function teclar(pagina, tecla, padrao) {
-  await pagina.keyboard.press(tecla);
-  await esperar_titulo(pagina, padrao);
-}
-
-// The page's point at the centre of cell (x, y), through the canvas's scaling.
-async function ponto(pagina, x, y) {
-  const caixa = await pagina.$eval('canvas', (c) => { const r = c.getBoundingClientRect(); return [r.left, r.top, r.width]; });
-  const escala = caixa[2] / 800;
-  return [caixa[0] + (x * CELULA + CELULA / 2) * escala, caixa[1] + (y * CELULA + CELULA / 2) * escala];
-}
-
-// The pixels of cell (x, y) on the canvas, as text.
-function celula(pagina, x, y) {
-  return pagina.$eval('canvas', (c, x, y) =>
-    c.getContext('2d').getImageData(x * 50, y * 50, 50, 50).data.join(), x, y);
-}
-
-// Presses button botao at the centre of the first cell of caminho, moves
-// in one step to the centre of each next one (outside the board too),
-// releases: then cell [x, y] (by default the last) must change.
-async function pintar(pagina, botao, caminho, [x, y] = caminho.at(-1)) {
-  const antes = await celula(pagina, x, y);
-  await pagina.mouse.move(...(await ponto(pagina, ...caminho[0])));
-  await pagina.mouse.down({ button: botao });
-  for (const c of caminho.slice(1)) await pagina.mouse.move(...(await ponto(pagina, ...c)));
-  await pagina.mouse.up({ button: botao });
-  await esperar(pagina, ([x, y, antes]) => {
-    const c = document.querySelector('canvas');
-    return c.getContext('2d').getImageData(x * 50, y * 50, 50, 50).data.join() !== antes;
-  }, 'cell ' + x + ',' + y + ' unchanged by the ' + botao + ' button', [x, y, antes]);
-}
-
 // The sample board, from ?tabuleiro=: once titled, the native editor's window exactly.
 async function testar_identico(navegador, endereco) {
   const pagina = await abrir(navegador, endereco + '/editor.html?tabuleiro=tabuleiros/tabuleiro.map');
@@ -62,49 +20,41 @@ async function testar_identico(navegador, endereco) {
   await pagina.close();
 }
 
-// A new board painted, saved, downloaded and played from its link; then
-// Esc with unsaved changes, twice.
+// A new board painted, saved (and so downloaded) and played from its
+// link; then Esc with unsaved changes, twice.
 async function testar_pintura(navegador, endereco) {
   const pagina = await abrir(navegador, endereco + '/editor.html');
-  const baixados = mkdtempSync(join(tmpdir(), 'tabuleiro2-baixados-'));
-  try {
-    await (await pagina.createCDPSession()).send('Browser.setDownloadBehavior',
-      { behavior: 'allow', downloadPath: baixados });
-    await esperar_titulo(pagina, '^tabuleiro\\.map - pincel: parede - ');
-    const passos = [
-      [teclar, '2', 'pincel: monstro'], [pintar, 'left', [[2, 2]]],
-      [teclar, '3', 'pincel: avatar'], [pintar, 'left', [[5, 5]]],
-      [teclar, '1', '^tabuleiro\\.map\\* - pincel: parede - '], [pintar, 'left', [[1, 8], [14, 8]]],
-      // Out past the right edge and down below the board: on along the edge.
-      [pintar, 'left', [[14, 1], [17, 1], [17, 13]], [15, 11]], [pintar, 'right', [[2, 2]]],
-      [teclar, '0', 'pincel: vazio'], [pintar, 'left', [[7, 8]]],
-      [teclar, 's', '^tabuleiro\\.map - pincel: vazio - '],
-    ];
-    for (const [passo, ...argumentos] of passos) await passo(pagina, ...argumentos);
-    await esperar(pagina, () => !document.getElementById('gravado').hidden, 'no download offered');
+  await esperar_titulo(pagina, '^tabuleiro\\.map - pincel: parede - ');
+  const passos = [
+    [teclar, '2', 'pincel: monstro'], [pintar, 'left', [[2, 2]]],
+    [teclar, '3', 'pincel: avatar'], [pintar, 'left', [[5, 5]]],
+    [teclar, '1', '^tabuleiro\\.map\\* - pincel: parede - '], [pintar, 'left', [[1, 8], [14, 8]]],
+    // Out past the right edge and down below the board: on along the edge.
+    [pintar, 'left', [[14, 1], [17, 1], [17, 13]], [15, 11]], [pintar, 'right', [[2, 2]]],
+    [teclar, '0', 'pincel: vazio'], [pintar, 'left', [[7, 8]]],
+    [teclar, 's', '^tabuleiro\\.map - pincel: vazio - '],
+  ];
+  for (const [passo, ...argumentos] of passos) await passo(pagina, ...argumentos);
+  await esperar(pagina, () => !document.getElementById('gravado').hidden, 'no download offered');
 
-    await pagina.click('#baixar');
-    const baixado = join(baixados, 'tabuleiro.map');
-    await esperar_que(() => existsSync(baixado), 'no board downloaded');
-    if (!readFileSync(baixado).equals(readFileSync(pintado)))
-      falhar('downloaded board: ' + readFileSync(baixado, 'latin1'));
+  const baixado = join(pagina.baixados, 'tabuleiro.map');
+  await esperar_que(() => existsSync(baixado), 'no board downloaded');
+  if (!readFileSync(baixado).equals(readFileSync(pintado)))
+    falhar('downloaded board: ' + readFileSync(baixado, 'latin1'));
 
-    const link = await pagina.$eval('#jogar', (a) => a.href);
-    if (link !== endereco + '/index.html?celulas=' + readFileSync(pintado, 'latin1').replace(/\n/g, ''))
-      falhar('play link: ' + link);
-    const jogo = await abrir(navegador, link);
-    await conferir(jogo, 'primeiro', join(pasta_nativa, 'pintado.rgb'), 'the play link');
-    await jogo.close();
+  const link = await pagina.$eval('#jogar', (a) => a.href);
+  if (link !== endereco + '/index.html?celulas=' + readFileSync(pintado, 'latin1').replace(/\n/g, ''))
+    falhar('play link: ' + link);
+  const jogo = await abrir(navegador, link);
+  await conferir(jogo, 'primeiro', join(pasta_nativa, 'pintado.rgb'), 'the play link');
+  await jogo.close();
 
-    await pintar(pagina, 'right', [[1, 8]]);
-    await teclar(pagina, 'Escape', '^tabuleiro\\.map\\* - pincel: vazio - Esc de novo sai sem gravar');
-    if ((await pagina.evaluate(() => window.editor.estado)) !== 'editando') falhar('one Esc ended the editor');
-    await pagina.keyboard.press('Escape');
-    await esperar(pagina, () => window.editor.estado === 'terminou', 'the second Esc did not end the editor');
-    if ((await pagina.evaluate(() => window.editor.saida)) !== 0) falhar('Esc: status other than 0');
-  } finally {
-    rmSync(baixados, { recursive: true, force: true });
-  }
+  await pintar(pagina, 'right', [[1, 8]]);
+  await teclar(pagina, 'Escape', '^tabuleiro\\.map\\* - pincel: vazio - Esc de novo sai sem gravar');
+  if ((await pagina.evaluate(() => window.editor.estado)) !== 'editando') falhar('one Esc ended the editor');
+  await pagina.keyboard.press('Escape');
+  await esperar(pagina, () => window.editor.estado === 'terminou', 'the second Esc did not end the editor');
+  if ((await pagina.evaluate(() => window.editor.saida)) !== 0) falhar('Esc: status other than 0');
   await pagina.close();
 }
 

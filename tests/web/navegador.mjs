@@ -30,11 +30,12 @@ export async function servir(raiz, pastas = {}) {
   return { servidor, endereco: 'http://127.0.0.1:' + servidor.address().port };
 }
 
-// Chromium driven by the puppeteer-core in folder modulos; fechar() ends
-// it and removes its profile.
-export async function abrir_chromium(modulos) {
+// Chromium driven by the puppeteer-core in folder modulos, on profile
+// perfil (by default a new one); fechar() ends it and removes a new profile.
+export async function abrir_chromium(modulos, perfil) {
   const puppeteer = createRequire(join(resolve(modulos), 'x.js'))('puppeteer-core');
-  const perfil = mkdtempSync(join(tmpdir(), 'tabuleiro2-chromium-'));
+  const novo = !perfil;
+  perfil ||= mkdtempSync(join(tmpdir(), 'tabuleiro2-chromium-'));
   const navegador = await puppeteer.launch({
     executablePath: '/usr/bin/chromium',
     headless: true,
@@ -42,9 +43,10 @@ export async function abrir_chromium(modulos) {
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
+  navegador.perfil = perfil;
   navegador.fechar = async () => {
     await navegador.close();
-    rmSync(perfil, { recursive: true, force: true });
+    if (novo) rmSync(perfil, { recursive: true, force: true });
   };
   return navegador;
 }

@@ -5,7 +5,7 @@
 // Usage: node pagina.mjs BUILD_WEB NATIVE_CAPTURES NODE_MODULES
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { abrir, conferir, diferencas, esperar, esperar_que, falhar, quadro, testar } from './comum.mjs';
+import { abrir, ate_igual, conferir, esperar, falhar, testar } from './comum.mjs';
 
 const [pasta_web, pasta_nativa, modulos] = process.argv.slice(2);
 
@@ -44,14 +44,7 @@ async function testar_identico(navegador, endereco) {
   const pagina = await abrir(navegador, endereco + '/?tabuleiro=nativa/sem_monstros.map');
   await conferir(pagina, 'primeiro', join(pasta_nativa, 'primeiro.rgb'), 'first frame');
   await pagina.keyboard.down('ArrowRight');
-  let diferentes;
-  await esperar_que(async () => {
-    await pagina.evaluate(() => new Promise((r) => {
-      document.querySelector('canvas').addEventListener('quadro', r, { once: true });
-      setTimeout(r, 1000);
-    }));
-    return (diferentes = diferencas(await quadro(pagina, 'ultimo'), join(pasta_nativa, 'parado.rgb'))) === 0;
-  }, () => 'the avatar never stood against the wall as natively: ' + diferentes + ' pixels differ');
+  await ate_igual(pagina, join(pasta_nativa, 'parado.rgb'), 'the avatar against the wall');
   await pagina.keyboard.up('ArrowRight');
   if (!(await pagina.evaluate(() => window.espia.teclas_sem_efeito))) falhar('the arrows scroll the page');
   await pagina.close();

@@ -22,6 +22,9 @@ add_test(NAME web.editor COMMAND node ${testes_web}/editor.mjs
   ${TABULEIRO2_NATIVO}/tabuleiro2-editor ${testes_web}/pintado.map)
 add_test(NAME web.app COMMAND node ${testes_web}/app.mjs ${pasta_zip} ${PROJECT_BINARY_DIR}/nativa
   ${npm_web}/node_modules)
+add_test(NAME web.paginas COMMAND node ${testes_web}/paginas.mjs
+  ${PROJECT_BINARY_DIR} ${PROJECT_BINARY_DIR}/nativa ${npm_web}/node_modules)
 set_tests_properties(web.janela_nativa PROPERTIES FIXTURES_SETUP nativa)
-set_tests_properties(web.pagina web.editor web.app PROPERTIES FIXTURES_REQUIRED nativa)
-set_tests_properties(web.janela_nativa web.pagina web.editor web.app PROPERTIES LABELS web TIMEOUT 180)
+set_tests_properties(web.pagina web.editor web.app web.paginas PROPERTIES FIXTURES_REQUIRED nativa)
+set_tests_properties(web.janela_nativa web.pagina web.editor web.app web.paginas
+  PROPERTIES LABELS web TIMEOUT 180)

@@ -1,0 +1,189 @@
+// Both pages for every player, in headless Chromium: five screen shapes, full
+// screen, a gamepad, axe-core, both languages, and the editor's draft through
+// a reload, a closed browser, a save, a discard and a storage denied.
+// Usage: node paginas.mjs BUILD_WEB NATIVE_CAPTURES NODE_MODULES
+import { join } from 'node:path';
+import { abrir_chromium } from './navegador.mjs';
+import { abrir, ate_igual, esperar, esperar_titulo, falhar, pintar, quadro, teclar, testar } from './comum.mjs';
+
+const [pasta_web, pasta_nativa, modulos] = process.argv.slice(2);
+const PAGINAS = ['/', '/editor.html'];
+const DESKTOP = { width: 1280, height: 800 };
+const TELEFONE = { width: 390, height: 844, hasTouch: true, isMobile: true };
+const TELAS = [TELEFONE, { ...TELEFONE, width: 844, height: 390 }, { width: 907, height: 510 }, { width: 800, height: 450 }, DESKTOP];
+const RASCUNHO = 'tabuleiro2-editor.rascunho';
+const rodando = () => (window.tabuleiro2 || window.editor).quadros > 0;
+const terminou = () => (window.tabuleiro2 || window.editor).estado === 'terminou';
+
+// Opens a page and waits for its program's first frame.
+const abrir_rodando = async (navegador, url, opcoes) => esperar(await abrir(navegador, url, opcoes), rodando, 'no frame on ' + url);
+
+// In the page: the viewport, the canvas's box, each visible control's
+// (button, link, label) and each line of text outside them.
+function medir() {
+  const caixa = (r, nome) => ({ nome, x: r.left, y: r.top, r: r.right, b: r.bottom });
+  const controles = [...document.querySelectorAll('button, a, label')].filter((e) => e.getClientRects().length &&
+    !e.closest('.oculto')).map((e) => caixa(e.getBoundingClientRect(), e.textContent || e.getAttribute('aria-label')));
+  const textos = [];
+  const andar = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+  for (let n; (n = andar.nextNode());) {
+    if (!n.textContent.trim() || n.parentElement.closest('button, a, label, .oculto, script, style')) continue;
+    const faixa = new Range();
+    faixa.selectNodeContents(n);
+    for (const r of faixa.getClientRects()) textos.push(caixa(r, n.textContent.trim().slice(0, 20)));
+  }
+  const tela = caixa(document.querySelector('canvas').getBoundingClientRect(), 'canvas');
+  return { w: innerWidth, h: innerHeight, largura: document.documentElement.scrollWidth, tela, controles, textos };
+}
+
+const sobrepostas = (a, b) => Math.min(a.r, b.r) - Math.max(a.x, b.x) > 0.5 && Math.min(a.b, b.b) - Math.max(a.y, b.y) > 0.5;
+
+// Each shape, each page: the whole canvas in view, nothing wider than the
+// screen, no two of canvas, controls and text on each other, every control
+// at least 44 x 44 on a touch screen.
+async function testar_telas(navegador, endereco) {
+  for (const tela of TELAS) for (const url of PAGINAS) {
+    const pagina = await abrir_rodando(navegador, endereco + url, { tela });
+    const m = await pagina.evaluate(medir);
+    const onde = url + ' at ' + tela.width + 'x' + tela.height + ': ';
+    if (m.tela.x < 0 || m.tela.y < 0 || m.tela.r > m.w + 0.5 || m.tela.b > m.h + 0.5 || m.largura > m.w)
+      falhar(onde + 'the canvas is not all in view: ' + JSON.stringify([m.tela, m.w, m.h, m.largura]));
+    const caixas = [m.tela, ...m.controles, ...m.textos];
+    caixas.forEach((a, i) => caixas.slice(i + 1).forEach((b) => sobrepostas(a, b) && falhar(onde + a.nome + ' overlaps ' + b.nome)));
+    for (const c of tela.hasTouch ? m.controles : [])
+      if (c.r - c.x < 44 || c.b - c.y < 44) falhar(onde + '"' + c.nome + '" is smaller than 44 x 44');
+    await pagina.close();
+  }
+}
+
+// The button puts the board full screen, letterboxed; Esc and the button
+// bring it back, the game still on.
+async function testar_tela_cheia(navegador, endereco) {
+  const pagina = await abrir_rodando(navegador, endereco + '/', { tela: DESKTOP });
+  for (const sair of [() => pagina.keyboard.down('Escape'), () => pagina.click('#tela_cheia')]) {
+    await pagina.click('#tela_cheia');
+    await esperar(pagina, () => document.fullscreenElement === document.getElementById('palco'), 'no full screen');
+    const m = await pagina.evaluate(medir);
+    if (m.tela.y < 0 || m.tela.b > m.h + 0.5 || Math.abs(m.tela.x + m.tela.r - m.w) > 1 || m.tela.b - m.tela.y < m.h * 0.8)
+      falhar('full screen: the canvas is not fitted in the middle: ' + JSON.stringify(m.tela));
+    await sair();
+    await esperar(pagina, () => !document.fullscreenElement, 'still full screen');
+    await pagina.keyboard.up('Escape');
+  }
+  if (await pagina.evaluate(terminou)) falhar('Esc in full screen ended the game');
+  await pagina.close();
+}
+
+// Before the page: a gamepad the test holds, and how often it is read.
+function controle_falso() {
+  const c = window.controle = { leituras: 0, ligado: false, axes: [0, 0], buttons: [...Array(17)].map(() => ({})) };
+  navigator.getGamepads = () => [c.leituras++ >= 0 && c.ligado ? c : null];
+}
+
+// Unread while none is connected; the d-pad's right held walks the avatar
+// to the wall as the arrow key does, pixel for pixel; Start ends the game.
+async function testar_controle(navegador, endereco) {
+  const pagina = await abrir_rodando(navegador, endereco + '/?tabuleiro=nativa/sem_monstros.map', { antes: controle_falso });
+  if (await pagina.evaluate(() => window.controle.leituras)) falhar('the gamepads read with none connected');
+  await pagina.evaluate(() => Object.assign(window.controle, { ligado: true }).buttons[15].pressed = true);
+  await pagina.evaluate(() => window.dispatchEvent(new Event('gamepadconnected')));
+  await ate_igual(pagina, join(pasta_nativa, 'parado.rgb'), 'the d-pad walking the avatar to the wall as the key does');
+  await pagina.evaluate(() => { window.controle.buttons[15].pressed = false; window.controle.buttons[9].pressed = true; });
+  await esperar(pagina, terminou, 'Start did not end the game');
+  if (await pagina.evaluate(() => window.tabuleiro2.saida) !== 0) falhar('Start: a status other than 0');
+  await pagina.close();
+}
+
+// No violation axe-core finds, of any impact, on either page on the desktop
+// and on the phone, while the program runs and once Esc ended it.
+async function testar_acessibilidade(navegador, endereco) {
+  for (const tela of [DESKTOP, TELEFONE]) for (const url of PAGINAS) {
+    const pagina = await abrir_rodando(navegador, endereco + url, { tela });
+    await pagina.addScriptTag({ path: join(modulos, 'axe-core/axe.min.js') });
+    for (const quando of ['running', 'ended']) {
+      const v = await pagina.evaluate(async () => (await axe.run()).violations.map((v) => v.id + ' ' + v.nodes.map((n) => n.target)));
+      if (v.length) falhar(url + ' at ' + tela.width + ', ' + quando + ': ' + v.join('; '));
+      await pagina.keyboard.down('Escape'); // held: the game reads the keys once a frame
+      await esperar(pagina, terminou, 'Esc did not end ' + url);
+      await pagina.keyboard.up('Escape');
+    }
+    await pagina.close();
+  }
+}
+
+// The browser's language, or ?lang=, picks the pages' words and <html
+// lang>; the programs' own texts stay as they are, and the end is said.
+async function testar_idiomas(navegador, endereco) {
+  const casos = [['/?tabuleiro=nao_existe.map', 'en-US', 'en', 'up', 'Game over, status 1'],
+    ['/?tabuleiro=nao_existe.map&lang=pt', 'en-US', 'pt', 'seta para cima', 'Fim do jogo, saída 1'],
+    ['/editor.html', 'pt-PT', 'pt', 'descartar', 'Tela cheia'], ['/editor.html?lang=en', 'pt', 'en', 'discard', 'Full screen']];
+  for (const [url, idioma, lang, nome, frase] of casos) {
+    const pagina = await abrir(navegador, endereco + url, { idioma });
+    await esperar(pagina, (f) => document.body.innerText.includes(f), url + ' in ' + idioma + ': no "' + frase + '"', frase);
+    const visto = await pagina.evaluate(() => [document.documentElement.lang, (document.querySelector('[data-tecla="38"]') ||
+      {}).ariaLabel || document.querySelector('#descartar').textContent, document.getElementById('anuncio').textContent]);
+    if (visto[0] !== lang || visto[1] !== nome) falhar(url + ' in ' + idioma + ': ' + visto);
+    if (url.includes('nao_existe') && !(visto[2].includes('Arquivo nao pode ser aberto') && visto[2].includes(frase)))
+      falhar('the end, as said: ' + visto[2]);
+    await pagina.close();
+  }
+}
+
+// The cells painted below: a monster in (2, 2), a wall from (1, 8) to (14, 8).
+const PINTADAS = '0'.repeat(34) + '2' + '0'.repeat(94) + '1'.repeat(14) + '0'.repeat(49);
+
+const sem_rascunho = (k) => !localStorage.getItem(k) && document.getElementById('rascunho').hidden;
+
+// The page reopened (reloaded, or in a browser closed and opened again on
+// the same profile): the draft's board drawn as it was, said unsaved.
+async function esperar_restaurado(pagina, antes) {
+  await esperar(pagina, () => !document.getElementById('rascunho').hidden && !!window.espia.primeiro, 'no draft back');
+  if (!(await quadro(pagina, 'primeiro')).equals(antes)) falhar('the draft drawn otherwise than it was painted');
+}
+
+// A board painted, kept at each change, back after a reload and after the
+// browser closed; a save ends the draft, and so does a discard.
+async function testar_rascunho(navegador, endereco) {
+  const perfil = join(navegador.perfil, 'outro'); // removed with the shared browser's
+  let outro = await abrir_chromium(modulos, perfil);
+  const abrir_editor = () => abrir(outro, endereco + '/editor.html', { contexto: outro.defaultBrowserContext() });
+  let pagina = await abrir_editor();
+  await esperar_titulo(pagina, '^tabuleiro\\.map - pincel: parede');
+  await teclar(pagina, '2', 'pincel: monstro');
+  await pintar(pagina, 'left', [[2, 2]]);
+  await teclar(pagina, '1', 'pincel: parede');
+  await pintar(pagina, 'left', [[1, 8], [14, 8]]);
+  await esperar(pagina, ([k, c]) => (JSON.parse(localStorage.getItem(k)) || {}).celulas === c, 'no draft', [RASCUNHO, PINTADAS]);
+  const antes = await quadro(pagina, 'ultimo');
+  await pagina.reload();
+  await esperar_restaurado(pagina, antes);
+  await outro.close();
+  outro = await abrir_chromium(modulos, perfil);
+  pagina = await abrir_editor();
+  await esperar_restaurado(pagina, antes);
+  await teclar(pagina, 's', '^tabuleiro\\.map - ');
+  await esperar(pagina, sem_rascunho, 'the save left the draft', RASCUNHO);
+  await pintar(pagina, 'left', [[3, 3]]);
+  await esperar(pagina, (k) => localStorage.getItem(k), 'no draft of a change after the save', RASCUNHO);
+  await pagina.reload();
+  await esperar(pagina, () => !document.getElementById('rascunho').hidden, 'no draft restored after the save');
+  await pagina.click('#descartar');
+  await esperar(pagina, sem_rascunho, 'the discard left the draft', RASCUNHO);
+  await outro.close();
+}
+
+// Storage denied: said once, and the editor paints and saves, throwing nothing.
+async function testar_sem_armazenamento(navegador, endereco) {
+  const negar = () => Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('no', 'SecurityError'); } });
+  const pagina = await abrir_rodando(navegador, endereco + '/editor.html', { antes: negar });
+  await esperar_titulo(pagina, '^tabuleiro\\.map - pincel: parede');
+  await pintar(pagina, 'left', [[4, 4]]);
+  await teclar(pagina, 's', '^tabuleiro\\.map - pincel: parede');
+  await esperar(pagina, () => !document.getElementById('gravado').hidden, 'no save offered');
+  const avisos = await pagina.$$eval('#memoria:not([hidden])', (e) => e.length);
+  if (avisos !== 1 || pagina.erros.length) falhar('storage denied: ' + avisos + ' notices, thrown: ' + pagina.erros);
+  await pagina.close();
+}
+
+await testar(pasta_web, pasta_nativa, modulos, [testar_rascunho, testar_sem_armazenamento, testar_controle,
+  testar_tela_cheia, testar_idiomas, testar_acessibilidade, testar_telas]);
