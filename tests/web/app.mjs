@@ -37,7 +37,7 @@ async function com_copia(corpo) {
 // Opens url, waits for the first frame (and, on the editor, the title of
 // its board), and compares the frame with native capture nativa if any.
 async function jogar(contexto, url, nativa) {
-  const pagina = await abrir(contexto, url);
+  const pagina = await abrir(contexto, url, { contexto: contexto.defaultBrowserContext() });
   await esperar(pagina, () => !!window.espia.ultimo && (!window.editor || /^tabuleiro\.map - /.test(document.title)),
     'no frame from ' + url);
   const n = nativa ? diferencas(await quadro(pagina, url.includes('editor') ? 'ultimo' : 'primeiro'), join(pasta_nativa, nativa)) : 0;
@@ -48,7 +48,7 @@ async function jogar(contexto, url, nativa) {
 async function testar_instalavel() {
   await com_copia(async (contexto, endereco) => {
     for (const url of ['/', '/editor.html']) {
-      const pagina = await abrir(contexto, endereco + url);
+      const pagina = await abrir(contexto, endereco + url, { contexto: contexto.defaultBrowserContext() });
       await esperar(pagina, SOB_O_TRABALHADOR, url + ' registered no service worker');
       const { installabilityErrors: erros } = await (await pagina.createCDPSession()).send('Page.getInstallabilityErrors');
       if (erros.length) falhar(url + ' is not installable: ' + erros.map((e) => e.errorId).join(', '));
@@ -59,7 +59,7 @@ async function testar_instalavel() {
 
 async function testar_sem_rede() {
   await com_copia(async (contexto, endereco, pasta, parar) => {
-    const primeira = await abrir(contexto, endereco + '/');
+    const primeira = await abrir(contexto, endereco + '/', { contexto: contexto.defaultBrowserContext() });
     await esperar(primeira, SOB_O_TRABALHADOR, 'no service worker in charge of the page');
     await primeira.close();
     await (await jogar(contexto, endereco + '/?tabuleiro=nativa/sem_monstros.map')).close();
@@ -83,7 +83,7 @@ function versionar(pasta) {
 
 async function testar_nova_versao() {
   await com_copia(async (contexto, endereco, pasta) => {
-    const primeira = await abrir(contexto, endereco + '/');
+    const primeira = await abrir(contexto, endereco + '/', { contexto: contexto.defaultBrowserContext() });
     await esperar(primeira, SOB_O_TRABALHADOR, 'no service worker in charge of the page');
     await primeira.close();
     const versao = versionar(pasta);
