@@ -10,7 +10,7 @@ import { execFileSync } from 'node:child_process';
 import { copyFileSync, cpSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { abrir, diferencas, esperar, falhar, quadro, testar } from './comum.mjs';
+import { abrir, conferir, esperar, falhar, testar } from './comum.mjs';
 import { abrir_chromium, servir } from './navegador.mjs';
 
 const [zip, pasta_nativa, modulos] = process.argv.slice(2);
@@ -40,9 +40,15 @@ async function jogar(contexto, url, nativa) {
   const pagina = await abrir(contexto, url, { contexto: contexto.defaultBrowserContext() });
   await esperar(pagina, () => !!window.espia.ultimo && (!window.editor || /^tabuleiro\.map - /.test(document.title)),
     'no frame from ' + url);
-  const n = nativa ? diferencas(await quadro(pagina, url.includes('editor') ? 'ultimo' : 'primeiro'), join(pasta_nativa, nativa)) : 0;
-  if (n) falhar(url + ': ' + n + ' pixels unlike the native window');
+  if (nativa) await conferir(pagina, url.includes('editor') ? 'ultimo' : 'primeiro', join(pasta_nativa, nativa), url);
   return pagina;
+}
+
+// The first visit: the game's page, until its service worker is in charge.
+async function visitar(navegador, endereco) {
+  const pagina = await abrir(navegador, endereco + '/', { contexto: navegador.defaultBrowserContext() });
+  await esperar(pagina, SOB_O_TRABALHADOR, 'no service worker in charge of the page');
+  await pagina.close();
 }
 
 async function testar_instalavel() {
@@ -59,9 +65,7 @@ async function testar_instalavel() {
 
 async function testar_sem_rede() {
   await com_copia(async (contexto, endereco, pasta, parar) => {
-    const primeira = await abrir(contexto, endereco + '/', { contexto: contexto.defaultBrowserContext() });
-    await esperar(primeira, SOB_O_TRABALHADOR, 'no service worker in charge of the page');
-    await primeira.close();
+    await visitar(contexto, endereco);
     await (await jogar(contexto, endereco + '/?tabuleiro=nativa/sem_monstros.map')).close();
     parar();
     const celulas = readFileSync(new URL('pintado.map', import.meta.url), 'latin1').replace(/\n/g, '');
@@ -83,9 +87,7 @@ function versionar(pasta) {
 
 async function testar_nova_versao() {
   await com_copia(async (contexto, endereco, pasta) => {
-    const primeira = await abrir(contexto, endereco + '/', { contexto: contexto.defaultBrowserContext() });
-    await esperar(primeira, SOB_O_TRABALHADOR, 'no service worker in charge of the page');
-    await primeira.close();
+    await visitar(contexto, endereco);
     const versao = versionar(pasta);
     const pagina = await jogar(contexto, endereco + '/', 'primeiro.rgb');
     await esperar(pagina, async (v) => (await caches.keys()).join() === v, 'caches but ' + versao + ' left', versao);
