@@ -1,10 +1,6 @@
-// The pages as an app a phone keeps, in headless Chromium, each case in a
-// fresh profile: Chromium's own installability check on both pages; once
-// the game's page has been opened, with the server gone, the sample board,
-// a bundled board, a board link, a board opened before by a link and the
-// editor all start, pixel for pixel where the native window tells; a new
-// build served in place of the old one is what the next visit plays, and
-// only its cache is left.
+// The pages as an app, each case in a fresh profile: installable by
+// Chromium's own check; offline after one visit, pixel for pixel the native
+// windows; a new build is what the next visit plays, its cache alone left.
 // Usage: node app.mjs ZIP_FOLDER NATIVE_CAPTURES NODE_MODULES
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, cpSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';

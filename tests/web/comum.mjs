@@ -29,11 +29,9 @@ function espiar_pagina() {
   }));
 }
 
-// A new page of url with the spy and function antes run before the page's
-// own script, in a new browser context (its storage its own; pagina.baixados
-// the folder of its downloads) unless in contexto, for a browser of
-// language idioma, at viewport tela (puppeteer's: width, height, hasTouch,
-// isMobile); pagina.erros collects what the page throws.
+// A page of url, the spy and antes run before its script, in a new browser
+// context unless in contexto, in language idioma, at viewport tela;
+// pagina.baixados is its downloads' folder, pagina.erros what it throws.
 export async function abrir(navegador, url, opcoes = {}) {
   const { idioma = 'pt-BR', tela = { width: 820, height: 700 }, antes = () => {} } = opcoes;
   const contexto = opcoes.contexto || await navegador.createBrowserContext();

@@ -1,9 +1,6 @@
-// The board editor's web page in headless Chromium (app.mjs compares its
-// frames and its play link's with the native windows): a new board painted
-// with each brush, two drags (one out of the canvas and back along its edge)
-// and the right button through the page's scaling, saved with S and so
-// downloaded byte for byte, and its play link; the Esc guard; the checker's
-// findings on a hand-written file.
+// The editor's page (app.mjs compares its frames): a board painted with each
+// brush, drags and the right button, saved and downloaded byte for byte, its
+// play link; the Esc guard; the checker's findings on a hand-written file.
 // Usage: node editor.mjs BUILD_WEB NATIVE_CAPTURES NODE_MODULES NATIVE_EDITOR PAINTED
 import { spawnSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
