@@ -32,8 +32,8 @@ async function com_copia(corpo) {
 
 // Opens url, waits for the first frame (and, on the editor, the title of
 // its board), and compares the frame with native capture nativa if any.
-async function jogar(contexto, url, nativa) {
-  const pagina = await abrir(contexto, url, { contexto: contexto.defaultBrowserContext() });
+async function jogar(navegador, url, nativa) {
+  const pagina = await abrir(navegador, url, { contexto: navegador.defaultBrowserContext() });
   await esperar(pagina, () => !!window.espia.ultimo && (!window.editor || /^tabuleiro\.map - /.test(document.title)),
     'no frame from ' + url);
   if (nativa) await conferir(pagina, url.includes('editor') ? 'ultimo' : 'primeiro', join(pasta_nativa, nativa), url);
@@ -48,9 +48,9 @@ async function visitar(navegador, endereco) {
 }
 
 async function testar_instalavel() {
-  await com_copia(async (contexto, endereco) => {
+  await com_copia(async (navegador, endereco) => {
     for (const url of ['/', '/editor.html']) {
-      const pagina = await abrir(contexto, endereco + url, { contexto: contexto.defaultBrowserContext() });
+      const pagina = await abrir(navegador, endereco + url, { contexto: navegador.defaultBrowserContext() });
       await esperar(pagina, SOB_O_TRABALHADOR, url + ' registered no service worker');
       const { installabilityErrors: erros } = await (await pagina.createCDPSession()).send('Page.getInstallabilityErrors');
       if (erros.length) falhar(url + ' is not installable: ' + erros.map((e) => e.errorId).join(', '));
@@ -60,14 +60,14 @@ async function testar_instalavel() {
 }
 
 async function testar_sem_rede() {
-  await com_copia(async (contexto, endereco, pasta, parar) => {
-    await visitar(contexto, endereco);
-    await (await jogar(contexto, endereco + '/?tabuleiro=nativa/sem_monstros.map')).close();
+  await com_copia(async (navegador, endereco, pasta, parar) => {
+    await visitar(navegador, endereco);
+    await (await jogar(navegador, endereco + '/?tabuleiro=nativa/sem_monstros.map')).close();
     parar();
     const celulas = readFileSync(new URL('pintado.map', import.meta.url), 'latin1').replace(/\n/g, '');
     for (const [url, nativa] of [['/'], ['/?tabuleiro=tabuleiros/campo.map'], ['/?celulas=' + celulas, 'pintado.rgb'],
       ['/?tabuleiro=nativa/sem_monstros.map', 'primeiro.rgb'], ['/editor.html?tabuleiro=tabuleiros/tabuleiro.map', 'editor.rgb']])
-      await (await jogar(contexto, endereco + url, nativa)).close();
+      await (await jogar(navegador, endereco + url, nativa)).close();
   });
 }
 
@@ -82,10 +82,10 @@ function versionar(pasta) {
 }
 
 async function testar_nova_versao() {
-  await com_copia(async (contexto, endereco, pasta) => {
-    await visitar(contexto, endereco);
+  await com_copia(async (navegador, endereco, pasta) => {
+    await visitar(navegador, endereco);
     const versao = versionar(pasta);
-    const pagina = await jogar(contexto, endereco + '/', 'primeiro.rgb');
+    const pagina = await jogar(navegador, endereco + '/', 'primeiro.rgb');
     await esperar(pagina, async (v) => (await caches.keys()).join() === v, 'caches but ' + versao + ' left', versao);
   });
 }
