@@ -6,52 +6,45 @@ import { execFileSync } from 'node:child_process';
 import { copyFileSync, cpSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { abrir, conferir, esperar, falhar, testar } from './comum.mjs';
-import { abrir_chromium, servir } from './navegador.mjs';
+import { abrir, abrir_rodando, com_chromium, conferir, esperar, falhar, relatar } from './comum.mjs';
 
 const [zip, pasta_nativa, modulos] = process.argv.slice(2);
 const web = new URL('../../web/', import.meta.url).pathname;
 const SOB_O_TRABALHADOR = () => !!navigator.serviceWorker.controller;
 
-// A copy of the zip's folder served on its own to a browser of its own:
-// corpo(browser, address, folder, stop the server); all of it gone after.
+// A copy of the zip's folder served on its own to a browser of its own,
+// whose pages share its one context, where the service worker lives:
+// corpo(open a page at url, once running if rodando; the folder; stop the
+// server); all of it gone after.
 async function com_copia(corpo) {
   const pasta = mkdtempSync(join(tmpdir(), 'tabuleiro2-app-'));
   cpSync(zip, pasta, { recursive: true });
-  const { servidor, endereco } = await servir(pasta, { nativa: pasta_nativa });
-  const navegador = await abrir_chromium(modulos);
-  const parar = () => { servidor.closeAllConnections(); servidor.close(); };
   try {
-    await corpo(navegador, endereco, pasta, parar);
+    await com_chromium(pasta, pasta_nativa, modulos, (navegador, endereco, parar) => corpo((url, rodando) =>
+      (rodando ? abrir_rodando : abrir)(navegador, endereco + url, { contexto: navegador.defaultBrowserContext() }), pasta, parar));
   } finally {
-    await navegador.fechar();
-    parar();
     rmSync(pasta, { recursive: true, force: true });
   }
 }
 
 // Opens url, waits for the first frame (and, on the editor, the title of
 // its board), and compares the frame with native capture nativa if any.
-async function jogar(navegador, url, nativa) {
-  const pagina = await abrir(navegador, url, { contexto: navegador.defaultBrowserContext() });
-  await esperar(pagina, () => !!window.espia.ultimo && (!window.editor || /^tabuleiro\.map - /.test(document.title)),
-    'no frame from ' + url);
+async function jogar(abrir_aqui, url, nativa) {
+  const pagina = await esperar(await abrir_aqui(url, true), () => !window.editor || /^tabuleiro\.map - /.test(document.title),
+    'no board on ' + url);
   if (nativa) await conferir(pagina, url.includes('editor') ? 'ultimo' : 'primeiro', join(pasta_nativa, nativa), url);
   return pagina;
 }
 
 // The first visit: the game's page, until its service worker is in charge.
-async function visitar(navegador, endereco) {
-  const pagina = await abrir(navegador, endereco + '/', { contexto: navegador.defaultBrowserContext() });
-  await esperar(pagina, SOB_O_TRABALHADOR, 'no service worker in charge of the page');
-  await pagina.close();
+async function visitar(abrir_aqui) {
+  await (await esperar(await abrir_aqui('/'), SOB_O_TRABALHADOR, 'no service worker in charge of the page')).close();
 }
 
 async function testar_instalavel() {
-  await com_copia(async (navegador, endereco) => {
+  await com_copia(async (abrir_aqui) => {
     for (const url of ['/', '/editor.html']) {
-      const pagina = await abrir(navegador, endereco + url, { contexto: navegador.defaultBrowserContext() });
-      await esperar(pagina, SOB_O_TRABALHADOR, url + ' registered no service worker');
+      const pagina = await esperar(await abrir_aqui(url), SOB_O_TRABALHADOR, url + ' registered no service worker');
       const { installabilityErrors: erros } = await (await pagina.createCDPSession()).send('Page.getInstallabilityErrors');
       if (erros.length) falhar(url + ' is not installable: ' + erros.map((e) => e.errorId).join(', '));
       await pagina.close();
@@ -60,14 +53,14 @@ async function testar_instalavel() {
 }
 
 async function testar_sem_rede() {
-  await com_copia(async (navegador, endereco, pasta, parar) => {
-    await visitar(navegador, endereco);
-    await (await jogar(navegador, endereco + '/?tabuleiro=nativa/sem_monstros.map')).close();
+  await com_copia(async (abrir_aqui, pasta, parar) => {
+    await visitar(abrir_aqui);
+    await (await jogar(abrir_aqui, '/?tabuleiro=nativa/sem_monstros.map')).close();
     parar();
     const celulas = readFileSync(new URL('pintado.map', import.meta.url), 'latin1').replace(/\n/g, '');
     for (const [url, nativa] of [['/'], ['/?tabuleiro=tabuleiros/campo.map'], ['/?celulas=' + celulas, 'pintado.rgb'],
       ['/?tabuleiro=nativa/sem_monstros.map', 'primeiro.rgb'], ['/editor.html?tabuleiro=tabuleiros/tabuleiro.map', 'editor.rgb']])
-      await (await jogar(navegador, endereco + url, nativa)).close();
+      await (await jogar(abrir_aqui, url, nativa)).close();
   });
 }
 
@@ -82,12 +75,12 @@ function versionar(pasta) {
 }
 
 async function testar_nova_versao() {
-  await com_copia(async (navegador, endereco, pasta) => {
-    await visitar(navegador, endereco);
+  await com_copia(async (abrir_aqui, pasta) => {
+    await visitar(abrir_aqui);
     const versao = versionar(pasta);
-    const pagina = await jogar(navegador, endereco + '/', 'primeiro.rgb');
+    const pagina = await jogar(abrir_aqui, '/', 'primeiro.rgb');
     await esperar(pagina, async (v) => (await caches.keys()).join() === v, 'caches but ' + versao + ' left', versao);
   });
 }
 
-await testar(zip, pasta_nativa, modulos, [testar_instalavel, testar_sem_rede, testar_nova_versao]);
+await relatar(async () => { for (const teste of [testar_instalavel, testar_sem_rede, testar_nova_versao]) await teste(); });

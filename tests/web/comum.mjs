@@ -50,6 +50,11 @@ export async function abrir(navegador, url, opcoes = {}) {
   return pagina;
 }
 
+// The same, once its program drew its first frame.
+export async function abrir_rodando(navegador, url, opcoes) {
+  return esperar(await abrir(navegador, url, opcoes), () => !!window.espia.ultimo, 'no frame on ' + url);
+}
+
 // The web tests' one wait: until condicao() (or the promise it gives) is
 // true, at most PRAZO; then the test fails saying o_que (text, or a function
 // that gives it).
@@ -64,6 +69,14 @@ export async function esperar_que(condicao, o_que) {
 export async function esperar_titulo(pagina, padrao) {
   await esperar(pagina, (p) => new RegExp(p).test(document.title) &&
     document.getElementById('titulo').textContent === document.title, 'no title /' + padrao + '/', padrao);
+}
+
+// Holds key tecla longer than a frame, as a player does, until the page's
+// expressao holds.
+export async function segurar(pagina, tecla, expressao, o_que) {
+  await pagina.keyboard.down(tecla);
+  await esperar(pagina, expressao, o_que);
+  await pagina.keyboard.up(tecla);
 }
 
 // Key tecla, then its effect in the title.
@@ -94,14 +107,11 @@ export async function pintar(pagina, botao, caminho, [x, y] = caminho.at(-1)) {
   await pagina.mouse.down({ button: botao });
   for (const c of caminho.slice(1)) await pagina.mouse.move(...(await ponto(pagina, ...c)));
   await pagina.mouse.up({ button: botao });
-  await esperar(pagina, ([x, y, antes]) => {
-    const c = document.querySelector('canvas');
-    return c.getContext('2d').getImageData(x * 50, y * 50, 50, 50).data.join() !== antes;
-  }, 'cell ' + x + ',' + y + ' unchanged by the ' + botao + ' button', [x, y, antes]);
+  await esperar_que(async () => (await celula(pagina, x, y)) !== antes,
+    'cell ' + x + ',' + y + ' unchanged by the ' + botao + ' button');
 }
 
 // Waits for the page's expression (with argumento) to hold; a page between
-// two documents holds nothing.
 // two documents holds nothing. Resolves to the page.
 export async function esperar(pagina, expressao, o_que, argumento) {
   await esperar_que(() => pagina.evaluate(expressao, argumento).catch(() => false), o_que);
@@ -131,41 +141,54 @@ export async function ate_igual(pagina, nativa, o_que) {
   }, () => o_que + ': ' + diferentes + ' pixels unlike the native window');
 }
 
-// How many pixels of RGBA frame differ from the native RGB capture in file
-// nativa, in the cells (x, y) that conta(x, y) counts.
-export function diferencas(rgba, nativa, conta = () => true) {
+// How many pixels of RGBA frame differ from the native RGB capture in file nativa.
+function diferencas(rgba, nativa) {
   const rgb = readFileSync(nativa);
   if (rgba.length !== LARGURA * ALTURA * 4) falhar('the canvas is not ' + LARGURA + ' x ' + ALTURA);
   let n = 0;
-  for (let i = 0; i < LARGURA * ALTURA; i++) {
-    if (!conta(Math.floor((i % LARGURA) / CELULA), Math.floor(i / LARGURA / CELULA))) continue;
+  for (let i = 0; i < LARGURA * ALTURA; i++)
     if (rgba[4 * i] !== rgb[3 * i] || rgba[4 * i + 1] !== rgb[3 * i + 1] || rgba[4 * i + 2] !== rgb[3 * i + 2]) n++;
-  }
   return n;
 }
 
 // Waits for the frame window.espia.QUAL, which must hold the native
-// capture in file nativa pixel for pixel, in the cells that conta counts.
-export async function conferir(pagina, qual, nativa, o_que, conta) {
+// capture in file nativa pixel for pixel.
+export async function conferir(pagina, qual, nativa, o_que) {
   await esperar(pagina, (q) => !!window.espia[q], o_que + ': no frame', qual);
-  const n = diferencas(await quadro(pagina, qual), nativa, conta);
+  const n = diferencas(await quadro(pagina, qual), nativa);
   if (n) falhar(o_que + ': ' + n + ' pixels unlike the native window');
 }
 
 // Serves folder pasta_web (and pasta_nativa under /nativa/), opens Chromium
-// with the puppeteer-core of folder modulos, and runs each of testes with
-// the browser and the server's address; PASS, or FAIL and status 1.
-export async function testar(pasta_web, pasta_nativa, modulos, testes) {
+// with the puppeteer-core of folder modulos, and runs corpo(browser, the
+// server's address, stop the server); both go once it is done.
+export async function com_chromium(pasta_web, pasta_nativa, modulos, corpo) {
   const { servidor, endereco } = await servir(pasta_web, { nativa: pasta_nativa });
   const navegador = await abrir_chromium(modulos);
+  const parar = () => { servidor.closeAllConnections(); servidor.close(); };
   try {
+    await corpo(navegador, endereco, parar);
+  } finally {
+    await navegador.fechar();
+    parar();
+  }
+}
+
+// Runs each of testes with one browser and the server's address, as
+// com_chromium does; PASS, or FAIL and status 1.
+export async function testar(pasta_web, pasta_nativa, modulos, testes) {
+  await relatar(() => com_chromium(pasta_web, pasta_nativa, modulos, async (navegador, endereco) => {
     for (const teste of testes) await teste(navegador, endereco);
+  }));
+}
+
+// PASS once corpo is done, or FAIL and status 1.
+export async function relatar(corpo) {
+  try {
+    await corpo();
     console.log('PASS');
   } catch (e) {
     console.error('FAIL: ' + e.message);
     process.exitCode = 1;
-  } finally {
-    await navegador.fechar();
-    servidor.close();
   }
 }

@@ -6,7 +6,7 @@ import { spawnSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { abrir, esperar, esperar_que, esperar_titulo, falhar, pintar, teclar, testar } from './comum.mjs';
+import { abrir, abrir_rodando, esperar, esperar_que, esperar_titulo, falhar, pintar, teclar, testar } from './comum.mjs';
 
 const [pasta_web, pasta_nativa, modulos, editor_nativo, pintado] = process.argv.slice(2);
 // A new board painted, saved (and so downloaded) and played from its
@@ -51,9 +51,8 @@ async function testar_verificacao(navegador, endereco) {
   const nome = 'à mão.map';
   writeFileSync(join(pasta, nome), '1111\t1111x11111111\r\n0000\n' + '1'.repeat(20) + '\n');
   const nativo = spawnSync(editor_nativo, ['--verificar', nome], { cwd: pasta, encoding: 'utf8' });
-  const pagina = await abrir(navegador, endereco + '/editor.html');
+  const pagina = await abrir_rodando(navegador, endereco + '/editor.html');
   try {
-    await esperar(pagina, () => window.editor.estado === 'editando', 'no editor');
     await (await pagina.$('#arquivo')).uploadFile(join(pasta, nome));
     await esperar(pagina, () => document.getElementById('achados').textContent !== '', 'no findings shown');
     const achados = await pagina.$eval('#achados', (e) => e.textContent);
