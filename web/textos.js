@@ -69,10 +69,11 @@ function texto(chave, ...partes) {
   return typeof t === 'function' ? t(...partes) : t;
 }
 
-// The page in its language: <html lang>, the text of each element with
-// data-t, the name of each with data-nome.
+// The page in its language: <html lang>, the app's manifest, the text of
+// each element with data-t, the name of each with data-nome.
 function traduzir() {
   document.documentElement.lang = idioma;
+  document.querySelector('link[rel=manifest]').href = 'manifest-' + idioma + '.webmanifest';
   for (const e of document.querySelectorAll('[data-t]')) e.textContent = texto(e.dataset.t);
   for (const e of document.querySelectorAll('[data-nome]')) e.setAttribute('aria-label', texto(e.dataset.nome));
 }

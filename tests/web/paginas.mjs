@@ -102,8 +102,8 @@ async function testar_controle(navegador, endereco) {
   await pagina.close();
 }
 
-// The browser's language, or ?lang=, picks the pages' words and <html
-// lang>; the programs' own texts stay as they are, and the end is said.
+// The browser's language, or ?lang=, picks the pages' words, <html lang>
+// and the manifest's; the programs' own texts stay as they are, and the end is said.
 async function testar_idiomas(navegador, endereco) {
   const casos = [['/?tabuleiro=nao_existe.map', 'en-US', 'en', 'up', 'Game over, status 1'],
     ['/?tabuleiro=nao_existe.map&lang=pt', 'en-US', 'pt', 'seta para cima', 'Fim do jogo, saída 1'],
@@ -111,9 +111,10 @@ async function testar_idiomas(navegador, endereco) {
   for (const [url, idioma, lang, nome, frase] of casos) {
     const pagina = await abrir(navegador, endereco + url, { idioma });
     await esperar(pagina, (f) => document.body.innerText.includes(f), url + ' in ' + idioma + ': no "' + frase + '"', frase);
-    const visto = await pagina.evaluate(() => [document.documentElement.lang, (document.querySelector('[data-tecla="38"]') ||
-      {}).ariaLabel || document.querySelector('#descartar').textContent, document.getElementById('anuncio').textContent]);
-    if (visto[0] !== lang || visto[1] !== nome) falhar(url + ' in ' + idioma + ': ' + visto);
+    const visto = await pagina.evaluate(async () => [document.documentElement.lang, (document.querySelector('[data-tecla="38"]') ||
+      {}).ariaLabel || document.querySelector('#descartar').textContent, document.getElementById('anuncio').textContent,
+      (await (await fetch(document.querySelector('link[rel=manifest]').href)).json()).lang]);
+    if (visto[0] !== lang || visto[1] !== nome || visto[3] !== lang) falhar(url + ' in ' + idioma + ': ' + visto);
     if (url.includes('nao_existe') && !(visto[2].includes('Arquivo nao pode ser aberto') && visto[2].includes(frase)))
       falhar('the end, as said: ' + visto[2]);
     await pagina.close();
