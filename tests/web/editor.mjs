@@ -1,7 +1,7 @@
 // The editor's page (app.mjs compares its frames): a board painted with each
 // brush, drags and the right button, saved and downloaded byte for byte, its
 // play link; the Esc guard; the checker's findings on a hand-written file.
-// Usage: node editor.mjs BUILD_WEB NATIVE_CAPTURES NODE_MODULES NATIVE_EDITOR PAINTED
+// Usage: node editor.mjs ZIP_FOLDER NATIVE_CAPTURES NODE_MODULES NATIVE_EDITOR PAINTED
 import { spawnSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';

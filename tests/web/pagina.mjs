@@ -1,7 +1,7 @@
 // The game's web page in headless Chromium: the sample board drawn, a board
 // without monsters pixel for pixel the native window's once the avatar
 // stopped at a wall, keys with no click first, Esc, a malformed board link.
-// Usage: node pagina.mjs BUILD_WEB NATIVE_CAPTURES NODE_MODULES
+// Usage: node pagina.mjs ZIP_FOLDER NATIVE_CAPTURES NODE_MODULES
 import { join } from 'node:path';
 import { abrir, abrir_rodando, ate_igual, esperar, falhar, segurar, testar } from './comum.mjs';
 

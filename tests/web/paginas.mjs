@@ -1,7 +1,7 @@
 // Both pages for every player, in headless Chromium: five screen shapes, full
 // screen, a gamepad, axe-core, both languages, and the editor's draft through
 // a reload, a closed browser, a save, a discard and a storage denied.
-// Usage: node paginas.mjs BUILD_WEB NATIVE_CAPTURES NODE_MODULES
+// Usage: node paginas.mjs ZIP_FOLDER NATIVE_CAPTURES NODE_MODULES
 import { join } from 'node:path';
 import { abrir_chromium } from './navegador.mjs';
 import { abrir, abrir_rodando, ate_igual, esperar, esperar_titulo, falhar, pintar, quadro, segurar, teclar, testar } from './comum.mjs';

@@ -15,16 +15,12 @@ add_custom_target(testes_web DEPENDS ${npm_web}/node_modules/.package-lock.json)
 add_test(NAME web.janela_nativa COMMAND ${testes_web}/janela_nativa.sh
   ${TABULEIRO2_NATIVO}/tabuleiro2 ${TABULEIRO2_NATIVO}/tabuleiro2-editor ${TABULEIRO2_NATIVO}/data
   ${testes_web}/pintado.map ${PROJECT_BINARY_DIR}/nativa)
-add_test(NAME web.pagina COMMAND node ${testes_web}/pagina.mjs
-  ${PROJECT_BINARY_DIR} ${PROJECT_BINARY_DIR}/nativa ${npm_web}/node_modules)
-add_test(NAME web.editor COMMAND node ${testes_web}/editor.mjs
-  ${PROJECT_BINARY_DIR} ${PROJECT_BINARY_DIR}/nativa ${npm_web}/node_modules
-  ${TABULEIRO2_NATIVO}/tabuleiro2-editor ${testes_web}/pintado.map)
-add_test(NAME web.app COMMAND node ${testes_web}/app.mjs ${pasta_zip} ${PROJECT_BINARY_DIR}/nativa
-  ${npm_web}/node_modules)
-add_test(NAME web.paginas COMMAND node ${testes_web}/paginas.mjs
-  ${PROJECT_BINARY_DIR} ${PROJECT_BINARY_DIR}/nativa ${npm_web}/node_modules)
-set_tests_properties(web.janela_nativa PROPERTIES FIXTURES_SETUP nativa)
-set_tests_properties(web.pagina web.editor web.app web.paginas PROPERTIES FIXTURES_REQUIRED nativa)
-set_tests_properties(web.janela_nativa web.pagina web.editor web.app web.paginas
-  PROPERTIES LABELS web TIMEOUT 180)
+# Each page's tests on the zip's folder, served as a host serves it:
+# node TEST.mjs FOLDER NATIVE_CAPTURES NODE_MODULES ...
+set(alem_editor ${TABULEIRO2_NATIVO}/tabuleiro2-editor ${testes_web}/pintado.map)
+foreach(teste pagina editor app paginas)
+  add_test(NAME web.${teste} COMMAND node ${testes_web}/${teste}.mjs
+    ${pasta_zip} ${PROJECT_BINARY_DIR}/nativa ${npm_web}/node_modules ${alem_${teste}})
+  set_tests_properties(web.${teste} PROPERTIES FIXTURES_REQUIRED nativa LABELS web TIMEOUT 180)
+endforeach()
+set_tests_properties(web.janela_nativa PROPERTIES FIXTURES_SETUP nativa LABELS web TIMEOUT 180)
