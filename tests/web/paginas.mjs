@@ -1,10 +1,12 @@
-// Both pages for every player, in headless Chromium: five screen shapes, full
-// screen, a gamepad, axe-core, both languages, and the editor's draft through
-// a reload, a closed browser, a save, a discard and a storage denied.
+// Both pages for every player, in headless Chromium: the arrow keys and a
+// gamepad walking the avatar as natively, a bad board link, five screen
+// shapes, full screen, axe-core, both languages, and the editor's draft
+// through a reload, a closed browser, a save, a discard and a storage denied.
 // Usage: node paginas.mjs ZIP_FOLDER NATIVE_CAPTURES NODE_MODULES
 import { join } from 'node:path';
 import { abrir_chromium } from './navegador.mjs';
-import { abrir, abrir_rodando, ate_igual, esperar, esperar_titulo, falhar, pintar, quadro, segurar, teclar, testar } from './comum.mjs';
+import { abrir, abrir_rodando, ate_igual, esperar, esperar_titulo, falhar, pintar, quadro, segurar, teclar, testar }
+  from './comum.mjs';
 
 const [pasta_web, pasta_nativa, modulos] = process.argv.slice(2);
 const PAGINAS = ['/', '/editor.html'];
@@ -38,7 +40,7 @@ const sobrepostas = (a, b) => Math.min(a.r, b.r) - Math.max(a.x, b.x) > 0.5 && M
 // screen, no two of canvas, controls and text on each other, every control
 // at least 44 x 44 on a touch screen; on the desktop and the phone, no
 // violation axe-core finds, of any impact, while the program runs and once
-// Esc ended it.
+// Esc ended it, with status 0.
 async function testar_telas(navegador, endereco) {
   for (const tela of TELAS) for (const url of PAGINAS) {
     const pagina = await abrir_rodando(navegador, endereco + url, { tela });
@@ -62,6 +64,7 @@ async function acessivel(pagina, onde) {
     if (v.length) falhar(onde + quando + ': ' + v.join('; '));
     await segurar(pagina, 'Escape', terminou, 'Esc did not end the program');
   }
+  if (await pagina.evaluate(() => (window.tabuleiro2 || window.editor).saida) !== 0) falhar(onde + 'Esc: a status other than 0');
 }
 
 // The button puts the board full screen, letterboxed; Esc and the button
@@ -79,6 +82,30 @@ async function testar_tela_cheia(navegador, endereco) {
     await pagina.keyboard.up('Escape');
   }
   if (await pagina.evaluate(terminou)) falhar('Esc in full screen ended the game');
+  await pagina.close();
+}
+
+// The same board without monsters, from ?tabuleiro= (its first frame is
+// app.mjs's to compare): after the right arrow held with no click first, the
+// avatar against the wall, the native window's pixels exactly; the arrow
+// scrolls nothing.
+async function testar_identico(navegador, endereco) {
+  const pagina = await abrir_rodando(navegador, endereco + '/?tabuleiro=nativa/sem_monstros.map');
+  await pagina.keyboard.down('ArrowRight');
+  await ate_igual(pagina, join(pasta_nativa, 'parado.rgb'), 'the avatar against the wall');
+  await pagina.keyboard.up('ArrowRight');
+  if (!(await pagina.evaluate(() => window.espia.teclas_sem_efeito))) falhar('the arrows scroll the page');
+  await pagina.close();
+}
+
+// A link whose cells are not 192 digits from 0 to 3: the page's own
+// message, no game (a board that cannot be fetched is paginas.mjs's).
+async function testar_sem_tabuleiro(navegador, endereco) {
+  const pagina = await abrir(navegador, endereco + '/?celulas=' + '0'.repeat(191) + '4');
+  await esperar(pagina, () => window.tabuleiro2.estado === 'terminou', 'no end of a bad link');
+  const aviso = await pagina.$eval('#saida', (e) => e.textContent);
+  if (!aviso.includes('192 algarismos de 0 a 3') || await pagina.evaluate(() => window.tabuleiro2.quadros))
+    falhar('a bad link: ' + aviso);
   await pagina.close();
 }
 
@@ -177,5 +204,5 @@ async function testar_sem_armazenamento(navegador, endereco) {
   await pagina.close();
 }
 
-await testar(pasta_web, pasta_nativa, modulos, [testar_rascunho, testar_sem_armazenamento, testar_controle,
-  testar_tela_cheia, testar_idiomas, testar_telas]);
+await testar(pasta_web, pasta_nativa, modulos, [testar_identico, testar_controle, testar_sem_tabuleiro, testar_rascunho,
+  testar_sem_armazenamento, testar_tela_cheia, testar_idiomas, testar_telas]);

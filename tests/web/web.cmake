@@ -18,7 +18,7 @@ add_test(NAME web.janela_nativa COMMAND ${testes_web}/janela_nativa.sh
 # Each page's tests on the zip's folder, served as a host serves it:
 # node TEST.mjs FOLDER NATIVE_CAPTURES NODE_MODULES ...
 set(alem_editor ${TABULEIRO2_NATIVO}/tabuleiro2-editor ${testes_web}/pintado.map)
-foreach(teste pagina editor app paginas)
+foreach(teste editor app paginas)
   add_test(NAME web.${teste} COMMAND node ${testes_web}/${teste}.mjs
     ${pasta_zip} ${PROJECT_BINARY_DIR}/nativa ${npm_web}/node_modules ${alem_${teste}})
   set_tests_properties(web.${teste} PROPERTIES FIXTURES_REQUIRED nativa LABELS web TIMEOUT 180)
