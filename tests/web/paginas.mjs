@@ -99,7 +99,7 @@ async function testar_identico(navegador, endereco) {
 }
 
 // A link whose cells are not 192 digits from 0 to 3: the page's own
-// message, no game (a board that cannot be fetched is paginas.mjs's).
+// message, no game (a board that cannot be fetched is testar_idiomas's).
 async function testar_sem_tabuleiro(navegador, endereco) {
   const pagina = await abrir(navegador, endereco + '/?celulas=' + '0'.repeat(191) + '4');
   await esperar(pagina, () => window.tabuleiro2.estado === 'terminou', 'no end of a bad link');
