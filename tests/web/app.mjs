@@ -6,7 +6,7 @@ import { execFileSync } from 'node:child_process';
 import { copyFileSync, cpSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { abrir, abrir_rodando, com_chromium, conferir, esperar, falhar, relatar } from './comum.mjs';
+import { abrir, abrir_rodando, ate_igual, com_chromium, esperar, falhar, relatar } from './comum.mjs';
 
 const [zip, pasta_nativa, modulos] = process.argv.slice(2);
 const web = new URL('../../web/', import.meta.url).pathname;
@@ -27,12 +27,11 @@ async function com_copia(corpo) {
   }
 }
 
-// Opens url, waits for the first frame (and, on the editor, the title of
-// its board), and compares the frame with native capture nativa if any.
+// Opens url, waits for its first frame, then for the native capture
+// nativa, if any, on the canvas.
 async function jogar(abrir_aqui, url, nativa) {
-  const pagina = await esperar(await abrir_aqui(url, true), () => !window.editor || /^tabuleiro\.map - /.test(document.title),
-    'no board on ' + url);
-  if (nativa) await conferir(pagina, url.includes('editor') ? 'ultimo' : 'primeiro', join(pasta_nativa, nativa), url);
+  const pagina = await abrir_aqui(url, true);
+  if (nativa) await ate_igual(pagina, join(pasta_nativa, nativa), url);
   return pagina;
 }
 

@@ -151,14 +151,6 @@ function diferencas(rgba, nativa) {
   return n;
 }
 
-// Waits for the frame window.espia.QUAL, which must hold the native
-// capture in file nativa pixel for pixel.
-export async function conferir(pagina, qual, nativa, o_que) {
-  await esperar(pagina, (q) => !!window.espia[q], o_que + ': no frame', qual);
-  const n = diferencas(await quadro(pagina, qual), nativa);
-  if (n) falhar(o_que + ': ' + n + ' pixels unlike the native window');
-}
-
 // Serves folder pasta_web (and pasta_nativa under /nativa/), opens Chromium
 // with the puppeteer-core of folder modulos, and runs corpo(browser, the
 // server's address, stop the server); both go once it is done.
