@@ -3,7 +3,8 @@
 // zero byte, its size in 4 bytes little-endian, its bytes. A 24-bit BMP of
 // at most 255 colours goes in as an 8-bit one, which Allegro reads three
 // times faster and turns into the very same 16-bit pixels: its palette
-// keeps 6 bits a channel, and the screen's 16 bits need 5 or 6.
+// keeps 6 bits a channel, and the screen's 16 bits need 5 or 6. The web's
+// Allegro has no 24-bit depth: a BMP of more colours fails the packing.
 // Usage: node empacotar.mjs OUT FILE...
 import { readFileSync, writeFileSync } from 'node:fs';
 import { basename } from 'node:path';
@@ -12,7 +13,7 @@ import { gzipSync } from 'node:zlib';
 const CABECA = 14, INFO = 40; // the BMP's file header and info header
 
 // A 24-bit BMP, uncompressed and bottom-up, with a palette; others as they are.
-function em_8_bits(bmp) {
+function em_8_bits(bmp, nome) {
   const largura = bmp.readInt32LE(18), altura = bmp.readInt32LE(22);
   if (bmp.readUInt32LE(14) !== INFO || bmp.readUInt16LE(28) !== 24 || bmp.readUInt32LE(30) !== 0 ||
     largura < 1 || altura < 1) return bmp;
@@ -25,7 +26,7 @@ function em_8_bits(bmp) {
       if (!cores.has(cor)) cores.set(cor, cores.size);
       indices[y * linha + x] = cores.get(cor);
     }
-  if (cores.size > 256) return bmp;
+  if (cores.size > 256) throw new Error(nome + ': more than 256 colours, which the web port cannot load');
   const paleta = Buffer.alloc(4 * cores.size);
   for (const [cor, i] of cores) paleta.writeUInt32LE(cor, 4 * i);
   const saida = Buffer.concat([bmp.subarray(0, CABECA + INFO), paleta, indices]);
@@ -40,7 +41,7 @@ function em_8_bits(bmp) {
 
 const [destino, ...arquivos] = process.argv.slice(2);
 const registros = arquivos.map((arquivo) => {
-  const bytes = arquivo.endsWith('.bmp') ? em_8_bits(readFileSync(arquivo)) : readFileSync(arquivo);
+  const bytes = arquivo.endsWith('.bmp') ? em_8_bits(readFileSync(arquivo), arquivo) : readFileSync(arquivo);
   const tamanho = Buffer.alloc(4);
   tamanho.writeUInt32LE(bytes.length);
   return Buffer.concat([Buffer.from(basename(arquivo) + '\0', 'latin1'), tamanho, bytes]);

@@ -25,6 +25,7 @@ function rodar(criar, opcoes) {
     print: imprimir,
     printErr: imprimir,
     preRun: [preparar(opcoes.pasta || '/', opcoes.arquivos || {})],
+    instantiateWasm: instanciar,
     onRuntimeInitialized: () => { situacao.estado = opcoes.ativo; },
     quadro: () => {
       situacao.quadros++;
@@ -44,6 +45,13 @@ function rodar(criar, opcoes) {
   };
   programa = modulo;
   criar(modulo);
+}
+
+// The page's program, compiled as the page loaded (compilado), instantiated
+// for one run with the module's imports.
+function instanciar(importacoes, pronto) {
+  compilado.then((m) => WebAssembly.instantiate(m, importacoes).then((i) => pronto(i, m)));
+  return {};
 }
 
 // A program's preRun: it starts in folder pasta once the files are there,
@@ -94,6 +102,7 @@ function consultar(criar, argumentos, pasta, arquivos) {
       print: imprimir,
       printErr: imprimir,
       preRun: [preparar(pasta, arquivos)],
+      instantiateWasm: instanciar,
       onExit: (saida) => pronto([saida, impresso]),
     });
   });

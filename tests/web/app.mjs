@@ -1,6 +1,6 @@
 // The pages as an app, each case in a fresh profile: installable by
 // Chromium's own check; offline after one visit, pixel for pixel the native
-// windows; a new build is what the next visit plays, its cache alone left.
+// windows; a new build, once a visit found it, is alone left, and plays.
 // Usage: node app.mjs ZIP_FOLDER NATIVE_CAPTURES NODE_MODULES
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, cpSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
@@ -76,9 +76,9 @@ function versionar(pasta) {
 async function testar_nova_versao() {
   await com_copia(async (abrir_aqui, pasta) => {
     await visitar(abrir_aqui);
-    const versao = versionar(pasta);
-    const pagina = await jogar(abrir_aqui, '/', 'primeiro.rgb');
-    await esperar(pagina, async (v) => (await caches.keys()).join() === v, 'caches but ' + versao + ' left', versao);
+    const versao = versionar(pasta), velha = await jogar(abrir_aqui, '/');
+    await esperar(velha, async (v) => (await caches.keys()).join() === v, 'caches but ' + versao + ' left', versao);
+    await jogar(abrir_aqui, '/', 'primeiro.rgb');
   });
 }
 

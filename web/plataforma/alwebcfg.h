@@ -40,6 +40,10 @@
 #define ALLEGRO_NO_STRLWR
 #define ALLEGRO_NO_STRUPR
 
+/* The programs draw in 16 bits and load 8-bit images: no other depth. */
+#undef ALLEGRO_COLOR24
+#undef ALLEGRO_COLOR32
+
 #define ALLEGRO_PLATFORM_STR  "Web"
 #define ALLEGRO_USE_CONSTRUCTOR
 #define ALLEGRO_LITTLE_ENDIAN

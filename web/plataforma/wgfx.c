@@ -2,7 +2,9 @@
  *      The browser platform's graphics driver. The screen is a memory
  *      bitmap; _web_apresentar_tela converts it to 32 bits with Allegro's
  *      own colour conversion, exactly as the X11 driver does for a
- *      true-colour display, and puts it on the page's canvas.
+ *      true-colour display, and puts it on the page's canvas. Allegro
+ *      converts each of the 65536 colours once, into a table that then
+ *      gives every pixel in the canvas's own byte order.
  */
 #include <string.h>
 #include <emscripten.h>
@@ -13,7 +15,7 @@
 
 static BITMAP *tela;                      /* the screen */
 static uint32_t *pixels;                  /* the screen in 32-bit RGBA */
-static COLORCONV_BLITTER_FUNC *converter;
+static uint32_t *rgba;                    /* each 15- or 16-bit colour's RGBA */
 
 /* The canvas of the page, sized w x h, gets the RGBA pixels. */
 EM_JS(void, pintar_canvas, (const unsigned char *rgba, int w, int h), {
@@ -46,25 +48,49 @@ static void ordenar_cores(void)
 static unsigned char *mostrada;
 static int mostrada_valida;
 
+/* The table of every colour's RGBA, converted by Allegro from depth
+ * profundidade to 32 bits; NULL when it cannot. */
+static uint32_t *converter_cores(int profundidade)
+{
+   COLORCONV_BLITTER_FUNC *converter = _get_colorconv_blitter(profundidade, 32);
+   uint16_t *cores = _AL_MALLOC_ATOMIC(65536 * 2);
+   uint32_t *tabela = _AL_MALLOC_ATOMIC(65536 * 4);
+   GRAPHICS_RECT origem, destino;
+   int i, feita = converter && cores && tabela;
+
+   if (feita) {
+      for (i = 0; i < 65536; i++)
+         cores[i] = i;
+      origem.width = destino.width = origem.height = destino.height = 256;
+      origem.pitch = 256 * 2;
+      origem.data = cores;
+      destino.pitch = 256 * 4;
+      destino.data = tabela;
+      converter(&origem, &destino);
+      /* 0x00RRGGBB becomes 0xFFBBGGRR: the canvas's R, G, B, A bytes. */
+      for (i = 0; i < 65536; i++) {
+         uint32_t p = tabela[i];
+         tabela[i] = 0xFF000000 | (p & 0x00FF00) | (p >> 16 & 0xFF) | (p & 0xFF) << 16;
+      }
+   }
+   if (converter)
+      _release_colorconv_blitter(converter);
+   _AL_FREE(cores);
+   if (!feita) {
+      _AL_FREE(tabela);
+      return NULL;
+   }
+   return tabela;
+}
+
 /* Converts the screen to RGBA and puts it on the canvas. */
 static void pintar_tela(void)
 {
-   GRAPHICS_RECT origem, destino;
-   int i, n;
+   const uint16_t *origem = (const uint16_t *)tela->line[0];
+   int i, n = tela->w * tela->h;
 
-   origem.width = destino.width = tela->w;
-   origem.height = destino.height = tela->h;
-   origem.pitch = tela->line[1] - tela->line[0];
-   origem.data = tela->line[0];
-   destino.pitch = tela->w * 4;
-   destino.data = (unsigned char *)pixels;
-   converter(&origem, &destino);
-   /* 0x00RRGGBB becomes 0xFFBBGGRR: the canvas's R, G, B, A bytes. */
-   n = tela->w * tela->h;
-   for (i = 0; i < n; i++) {
-      uint32_t p = pixels[i];
-      pixels[i] = 0xFF000000 | (p & 0x00FF00) | (p >> 16 & 0xFF) | (p & 0xFF) << 16;
-   }
+   for (i = 0; i < n; i++)
+      pixels[i] = rgba[origem[i]];
    pintar_canvas((unsigned char *)pixels, tela->w, tela->h);
 }
 
@@ -92,11 +118,11 @@ static BITMAP *iniciar_video(int w, int h, int v_w, int v_h, int profundidade)
       ustrzcpy(allegro_error, ALLEGRO_ERROR_SIZE, get_config_text("Resolution not supported"));
       return NULL;
    }
-   if (profundidade == 8 || !(converter = _get_colorconv_blitter(profundidade, 32))) {
+   ordenar_cores();
+   if (bytes != 2 || !(rgba = converter_cores(profundidade))) {
       ustrzcpy(allegro_error, ALLEGRO_ERROR_SIZE, get_config_text("Unsupported color depth"));
       return NULL;
    }
-   ordenar_cores();
    memoria = _AL_MALLOC_ATOMIC(w * h * bytes);
    pixels = _AL_MALLOC_ATOMIC(w * h * 4);
    mostrada = _AL_MALLOC_ATOMIC(w * h * bytes);
@@ -107,7 +133,7 @@ static BITMAP *iniciar_video(int w, int h, int v_w, int v_h, int profundidade)
       _AL_FREE(memoria);
       _AL_FREE(pixels);
       _AL_FREE(mostrada);
-      _release_colorconv_blitter(converter);
+      _AL_FREE(rgba);
       return NULL;
    }
    clear_bitmap(tela);
@@ -122,7 +148,7 @@ static void finalizar_video(BITMAP *b)
    _AL_FREE(tela->line[0]);
    _AL_FREE(pixels);
    _AL_FREE(mostrada);
-   _release_colorconv_blitter(converter);
+   _AL_FREE(rgba);
    tela = NULL;
 }
 
