@@ -42,10 +42,27 @@ function rodar(criar, opcoes) {
       Object.assign(situacao, { estado: 'terminou', saida: saida });
       opcoes.terminar(saida, impresso);
     },
+    falhar: (erro) => {
+      modulo.parar();
+      imprimir(String(erro));
+      modulo.onExit(1);
+    },
   };
   programa = modulo;
   criar(modulo);
 }
+
+// A program whose code traps (a fault the browser catches) ends with
+// status 1 and the error after what it printed, as emscripten ends a main
+// that throws, rather than leaving the page on a game that never comes.
+function ouvir_falhas() {
+  const parou = (erro) => {
+    if (erro instanceof WebAssembly.RuntimeError && programa && situacao.estado !== 'terminou') programa.falhar(erro);
+  };
+  addEventListener('error', (e) => parou(e.error));
+  addEventListener('unhandledrejection', (e) => parou(e.reason));
+}
+ouvir_falhas();
 
 // The page's program, compiled as the page loaded (compilado), instantiated
 // for one run with the module's imports.

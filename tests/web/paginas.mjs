@@ -109,6 +109,19 @@ async function testar_sem_tabuleiro(navegador, endereco) {
   await pagina.close();
 }
 
+// A trap in the running game's code, as the browser raises one: the game
+// ends with status 1 and says the error, not a page waiting for ever.
+async function testar_falha(navegador, endereco) {
+  const pagina = await abrir_rodando(navegador, endereco + '/?tabuleiro=nativa/sem_monstros.map');
+  await pagina.evaluate(() => document.body.append(Object.assign(document.createElement('script'), // the page's own
+    { textContent: "setTimeout(() => { throw new WebAssembly.RuntimeError('memory access out of bounds'); })" })));
+  await esperar(pagina, terminou, 'no end after a trap');
+  const aviso = await pagina.$eval('#saida', (e) => e.textContent);
+  if (!aviso.includes('RuntimeError: memory access out of bounds') || await pagina.evaluate(() => window.tabuleiro2.saida) !== 1)
+    falhar('a trap: ' + aviso);
+  await pagina.close();
+}
+
 // Before the page: a gamepad the test holds, and how often it is read.
 function controle_falso() {
   const c = window.controle = { leituras: 0, ligado: false, axes: [0, 0], buttons: [...Array(17)].map(() => ({})) };
@@ -204,5 +217,5 @@ async function testar_sem_armazenamento(navegador, endereco) {
   await pagina.close();
 }
 
-await testar(pasta_web, pasta_nativa, modulos, [testar_identico, testar_controle, testar_sem_tabuleiro, testar_rascunho,
+await testar(pasta_web, pasta_nativa, modulos, [testar_identico, testar_controle, testar_sem_tabuleiro, testar_falha, testar_rascunho,
   testar_sem_armazenamento, testar_tela_cheia, testar_idiomas, testar_telas]);
