@@ -50,9 +50,14 @@ export async function abrir(navegador, url, opcoes = {}) {
   return pagina;
 }
 
-// The same, once its program drew its first frame.
+// The same, once its program drew its first frame; a program that ends
+// with none fails the test with what the page says of its end.
 export async function abrir_rodando(navegador, url, opcoes) {
-  return esperar(await abrir(navegador, url, opcoes), () => !!window.espia.ultimo, 'no frame on ' + url);
+  const pagina = await esperar(await abrir(navegador, url, opcoes), () => !!window.espia.ultimo ||
+    (window.tabuleiro2 || window.editor).estado === 'terminou', 'no frame on ' + url);
+  const fim = await pagina.evaluate(() => !window.espia.ultimo && document.getElementById('saida').textContent);
+  if (fim !== false) falhar('no frame on ' + url + ': the program ended: ' + fim);
+  return pagina;
 }
 
 // The web tests' one wait: until condicao() (or the promise it gives) is
