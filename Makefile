@@ -125,7 +125,7 @@ testar-windows: windows
 WEB                := build-web
 PORTA              ?= 8000
 EMCC_ENV           := NODE_PATH=/usr/share/nodejs
-PACOTES_WEB        := emscripten python3 zip
+PACOTES_WEB        := emscripten python3 zip terser
 PACOTES_TESTES_WEB := chromium $(if $(shell command -v npm),,npm) $(PACOTES_E2E)
 .PHONY: web play-web testar-web bench-web
 
