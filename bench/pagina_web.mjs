@@ -39,19 +39,17 @@ async function abrir_aba(contexto) {
 }
 
 // Page url in contexto: the times of its first n frames, and the bytes of
-// its responses' bodies, as the browser counts them (asking DevTools for
-// each body would add that work to the load being timed).
+// its responses' bodies, as the page's own resource timing counts them
+// (DevTools' network events would have the page record a stack for every
+// request its scripts make, work the empty page is never given).
 async function carregar(contexto, url, n) {
   const pagina = await abrir_aba(contexto);
-  const sessao = await pagina.createCDPSession();
-  let bytes = 0;
-  sessao.on('Network.dataReceived', (e) => { bytes += e.dataLength; });
-  await sessao.send('Network.enable');
   await pagina.evaluateOnNewDocument(anotar_quadros);
   await pagina.goto(url);
   await pagina.evaluate((k) => window.quadros(k), n);
-  const instantes = await pagina.evaluate(() => window.instantes);
-  await sessao.detach();
+  const [instantes, bytes] = await pagina.evaluate(() => [window.instantes,
+    [...performance.getEntriesByType('navigation'), ...performance.getEntriesByType('resource')]
+      .reduce((soma, e) => soma + e.encodedBodySize, 0)]);
   return { pagina, instantes, bytes };
 }
 
