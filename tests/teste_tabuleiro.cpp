@@ -1,8 +1,7 @@
-// The turns, through the game's own frames: stamp, key priority, edges,
-// first come first served in board order, blocked moves that still turn.
+// The board and its rules, through the game's own frames: the stamp, key
+// priority, edges, first come first served in board order, blocked moves
+// that still turn.
 #include "ajuda.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -13,10 +12,6 @@ void segurar(int setas) {
         key[k] = setas & 1, setas >>= 1;
 }
 
-struct Regras : ::testing::Test {
-    void TearDown() override { limpar_tabuleiro(); }
-};
-
 // Board in, arrows held from frame 0, frames run, board out.
 struct Caso {
     const char* nome;
@@ -24,6 +19,14 @@ struct Caso {
     int setas, quadros;
     Desenho fim;
 };
+struct Quadros : NoTabuleiro, testing::WithParamInterface<Caso> {};
+
+TEST_P(Quadros, TabuleiroDepoisDosQuadros) {
+    montar_tabuleiro(GetParam().inicio);
+    segurar(GetParam().setas);
+    rodar_quadros(GetParam().quadros);
+    EXPECT_EQ(tabuleiro(), completar(GetParam().fim));
+}
 
 const Desenho canto_de_baixo = {"", "", "", "", "", "", "", "", "", "", "", "3"};
 const Caso casos[] = {
@@ -41,36 +44,29 @@ const Caso casos[] = {
     {"coluna_para_baixo_so_anda_a_ponta", {"3", "3", "3"}, DESCE, 3, {"3", "3", "", "3"}},
     {"frente_a_frente_nao_trocam", {"3.3"}, ESQ, 5, {"33"}},
 };
-
-TEST_F(Regras, TabuleiroDepoisDosQuadros) {
-    for (const Caso& c : casos) {
-        montar_tabuleiro(c.inicio);
-        segurar(c.setas);
-        rodar_quadros(c.quadros);
-        EXPECT_EQ(tabuleiro(), completar(c.fim)) << c.nome;
-        limpar_tabuleiro();
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Regras, Quadros, testing::ValuesIn(casos), nome_do_caso<Caso>);
 
 // Every set of held arrows: the first of up, down, left, right wins.
-TEST_F(Regras, PrioridadeDasSetas) {
+struct Setas : NoTabuleiro, testing::WithParamInterface<int> {};
+
+TEST_P(Setas, PrimeiraDeCimaBaixoEsquerdaDireitaVence) {
     const char vence[] = "0242324212423242"; // the direction for setas 0 to 15
     const int destino[][2] = {{5, 5}, {6, 5}, {5, 4}, {4, 5}, {5, 6}};
-    for (int setas = 0; setas < 16; setas++) {
-        limpar_tabuleiro();
-        montar_tabuleiro({"", "", "", "", "", ".....3"});
-        Elemento* avatar = mapa[5][5];
-        segurar(setas);
-        rodar_quadros(3);
-        int d = vence[setas] - '0';
-        EXPECT_EQ(avatar->direcao, d) << "arrows " << setas;
-        EXPECT_EQ(mapa[destino[d][0]][destino[d][1]], avatar) << "arrows " << setas;
-    }
+    montar_tabuleiro({"", "", "", "", "", ".....3"});
+    Elemento* avatar = mapa[5][5];
+    segurar(GetParam());
+    rodar_quadros(3);
+    int d = vence[GetParam()] - '0';
+    EXPECT_EQ(avatar->direcao, d);
+    EXPECT_EQ(mapa[destino[d][0]][destino[d][1]], avatar);
 }
+
+// Named by setas: 5 is SOBE | ESQ.
+INSTANTIATE_TEST_SUITE_P(Regras, Setas, testing::Range(0, 16), testing::PrintToStringParamName());
 
 // A blocked avatar still turns; a wall is stamped but never turns; a move
 // shows until the next resting frame; no arrow held turns it back to 0.
-TEST_F(Regras, BloqueadoAindaSeViraEMovendoSoAteODescanso) {
+TEST_F(NoTabuleiro, BloqueadoAindaSeViraEMovendoSoAteODescanso) {
     montar_tabuleiro({".13"});
     Elemento *parede = mapa[1][0], *avatar = mapa[2][0];
     segurar(ESQ);
@@ -97,7 +93,7 @@ unsigned semente_para(int primeiro, int segundo) {
 
 // (0, 1) comes before (1, 0) in board order: it draws first and takes the
 // cell both aim at.
-TEST_F(Regras, MonstrosSorteiamNaOrdemDoTabuleiroEOPrimeiroLeva) {
+TEST_F(NoTabuleiro, MonstrosSorteiamNaOrdemDoTabuleiroEOPrimeiroLeva) {
     montar_tabuleiro({".2", "2"});
     Elemento *primeiro = mapa[0][1], *segundo = mapa[1][0];
     srand(semente_para(DIREITA, BAIXO));
