@@ -51,11 +51,11 @@ TEST_F(NoTabuleiro, PintarCelulaELinha) {
     for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {16, 0}, {0, 12}})
         EXPECT_EQ(pintar_celula(x, y, '1', IMAGENS), 0) << x << "," << y;
     EXPECT_EQ(pintar_celula(15, 11, '0', IMAGENS), 1);
-    EXPECT_EQ(pintar_linha(0, 0, 199, 99, '1', IMAGENS), 5);
+    EXPECT_EQ(pintar_linha(0, 0, 200, 100, '1', IMAGENS), 5);
     EXPECT_EQ(pintar_linha(-30, 125, 60, 125, '2', IMAGENS), 2);
     EXPECT_EQ(pintar_linha(-40, 175, -1, 175, '2', IMAGENS), 0);
     EXPECT_EQ(pintar_linha(120, 170, 120, 170, '3', IMAGENS), 1);
-    EXPECT_EQ(tabuleiro(), completar({"111", "..11", "22", "..3"}));
+    EXPECT_EQ(tabuleiro(), completar({"11", "..11", "22..1", "..3"}));
 }
 
 // The file without its folder, '*' while unsaved, the brush and the aviso.
