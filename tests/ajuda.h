@@ -1,6 +1,6 @@
-// Helpers for the unit tests and the fuzz targets: boards as text, the
-// game's own frames without their pause, a file in memory; and, for the
-// tests that read and write files, a folder of their own.
+// Helpers for the unit tests and the fuzz targets: boards as text, a file
+// in memory, the board emptied after each test, table cases' names; and,
+// for the tests that read and write files, a folder of their own.
 #ifndef AJUDA_H
 #define AJUDA_H
 

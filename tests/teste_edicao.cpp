@@ -42,7 +42,8 @@ struct Gravar : NaPasta {
 // A cell changes only inside the board and into something else, with its
 // kind's images; a line paints every cell under it, both ends included, none
 // jumped over, none left of the window.
-TEST_F(NoTabuleiro, PintarCelulaELinha) {
+struct Pintar : NoTabuleiro {};
+TEST_F(Pintar, CelulaELinha) {
     EXPECT_EQ(pintar_celula(15, 11, '2', IMAGENS), 1);
     EXPECT_EQ(pintar_celula(15, 11, '2', IMAGENS), 0);
     EXPECT_TRUE(mapa[15][11]->imagem_movendo == IMAGENS[IMAGEM_MONSTRO_MOVENDO] &&

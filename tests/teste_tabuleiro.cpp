@@ -12,6 +12,8 @@ void segurar(int setas) {
         key[k] = setas & 1, setas >>= 1;
 }
 
+struct Regras : NoTabuleiro {};
+
 // Board in, arrows held from frame 0, frames run, board out.
 struct Caso {
     const char* nome;
@@ -19,7 +21,7 @@ struct Caso {
     int setas, quadros;
     Desenho fim;
 };
-struct Quadros : NoTabuleiro, testing::WithParamInterface<Caso> {};
+struct Quadros : Regras, testing::WithParamInterface<Caso> {};
 
 TEST_P(Quadros, TabuleiroDepoisDosQuadros) {
     montar_tabuleiro(GetParam().inicio);
@@ -47,7 +49,7 @@ const Caso casos[] = {
 INSTANTIATE_TEST_SUITE_P(Regras, Quadros, testing::ValuesIn(casos), nome_do_caso<Caso>);
 
 // Every set of held arrows: the first of up, down, left, right wins.
-struct Setas : NoTabuleiro, testing::WithParamInterface<int> {};
+struct Setas : Regras, testing::WithParamInterface<int> {};
 
 TEST_P(Setas, PrimeiraDeCimaBaixoEsquerdaDireitaVence) {
     const char vence[] = "0242324212423242"; // the direction for setas 0 to 15
@@ -66,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Regras, Setas, testing::Range(0, 16), testing::PrintToS
 
 // A blocked avatar still turns; a wall is stamped but never turns; a move
 // shows until the next resting frame; no arrow held turns it back to 0.
-TEST_F(NoTabuleiro, BloqueadoAindaSeViraEMovendoSoAteODescanso) {
+TEST_F(Regras, BloqueadoAindaSeViraEMovendoSoAteODescanso) {
     montar_tabuleiro({".13"});
     Elemento *parede = mapa[1][0], *avatar = mapa[2][0];
     segurar(ESQ);
@@ -93,7 +95,7 @@ unsigned semente_para(int primeiro, int segundo) {
 
 // (0, 1) comes before (1, 0) in board order: it draws first and takes the
 // cell both aim at.
-TEST_F(NoTabuleiro, MonstrosSorteiamNaOrdemDoTabuleiroEOPrimeiroLeva) {
+TEST_F(Regras, MonstrosSorteiamNaOrdemDoTabuleiroEOPrimeiroLeva) {
     montar_tabuleiro({".2", "2"});
     Elemento *primeiro = mapa[0][1], *segundo = mapa[1][0];
     srand(semente_para(DIREITA, BAIXO));
