@@ -36,8 +36,7 @@ void preparar() {
 }
 
 void quadro(benchmark::State& estado) {
-    for (auto _ : estado)
-        rodar_quadros(1);
+    for (auto _ : estado) rodar_quadros(1);
 }
 
 // The same Allegro calls alone, with the images, places and angles the
