@@ -4,6 +4,7 @@
 #ifndef AJUDA_H
 #define AJUDA_H
 
+#include "carregador.h"
 #include "sem_janela.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,11 @@ inline std::string repetir(const std::string& s, int vezes) {
 inline FILE* abrir_texto(const std::string& texto) {
     return fmemopen((void*)texto.data(), texto.size(), "r");
 }
+
+// Element images that are never drawn, each its own: what the loader and
+// the editor only store.
+inline BITMAP* const IMAGENS[TOTAL_IMAGENS] = {(BITMAP*)1, (BITMAP*)2, (BITMAP*)3, (BITMAP*)4,
+                                               (BITMAP*)5};
 
 // Rows of the board: '1' wall, '2' monster, '3' avatar, anything else empty.
 typedef std::vector<std::string> Desenho;

@@ -1,7 +1,6 @@
 // The board file: cell characters, rows, the 192-cell limit, each kind's
 // images; which images load.
 #include "ajuda.h"
-#include "carregador.h"
 
 #include <sys/stat.h>
 
@@ -18,9 +17,8 @@ struct Caso {
 struct Ler : NoTabuleiro, testing::WithParamInterface<Caso> {};
 
 TEST_P(Ler, CelulasNoTabuleiro) {
-    BITMAP* imagens[TOTAL_IMAGENS] = {};
     FILE* f = abrir_texto(GetParam().arquivo);
-    ler_tabuleiro(f, imagens);
+    ler_tabuleiro(f, IMAGENS);
     EXPECT_EQ(ftell(f), GetParam().lidos);
     fclose(f);
     EXPECT_EQ(tabuleiro(), completar(GetParam().tabuleiro));

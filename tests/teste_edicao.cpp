@@ -15,9 +15,6 @@ const std::string QUATRO =
     "0123012301230123\n1230123012301230\n2301230123012301\n3012301230123012\n";
 const std::string DOZE = QUATRO + QUATRO + QUATRO;
 
-// Images that are never drawn, each its own.
-BITMAP* const IMAGENS[TOTAL_IMAGENS] = {(BITMAP*)1, (BITMAP*)2, (BITMAP*)3, (BITMAP*)4, (BITMAP*)5};
-
 // Each save test runs in a folder of its own, where the plain board read by
 // the loader was saved as t.map and the board then emptied; whatever it
 // does, no save may leave a temporary file anywhere.

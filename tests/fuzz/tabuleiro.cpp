@@ -8,10 +8,9 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
-    BITMAP* imagens[TOTAL_IMAGENS] = {}; // the loader only stores them
     const std::string texto((const char*)dados, tamanho);
     FILE* f = abrir_texto(texto);
-    ler_tabuleiro(f, imagens);
+    ler_tabuleiro(f, IMAGENS);
     rewind(f);
     const std::string achados = verificar_tabuleiro(f, "t");
     fclose(f);
