@@ -2,13 +2,9 @@
 // in which order.
 #include "ajuda.h"
 
-namespace {
+#include <tuple>
 
-// A sprite as the frame should show it: image, corner and angle.
-struct Sprite {
-    BITMAP* imagem;
-    int px, py, angulo;
-};
+namespace {
 
 struct Desenho_ : NoTabuleiro {
     BITMAP* movendo = criar_sprite(200, 0, 0);
@@ -19,12 +15,13 @@ struct Desenho_ : NoTabuleiro {
         for (BITMAP* b : {movendo, parado, esperado})
             destroy_bitmap(b);
     }
-    // Pixels of the screen unlike the background with these sprites on it.
-    int diferencas(std::initializer_list<Sprite> sprites) {
+    // Pixels of the screen unlike the background with these sprites on it,
+    // each an image, its corner and its angle.
+    int diferencas(std::initializer_list<std::tuple<BITMAP*, int, int, int>> sprites) {
         clear_to_color(esperado, 0);
         blit(chao, esperado, 0, 0, 0, 0, chao->w, chao->h);
-        for (const Sprite& s : sprites)
-            rotate_sprite(esperado, s.imagem, s.px, s.py, itofix(s.angulo));
+        for (auto [imagem, px, py, angulo] : sprites)
+            rotate_sprite(esperado, imagem, px, py, itofix(angulo));
         int n = 0;
         for (int y = 0; y < ALTURA_JANELA; y++)
             for (int x = 0; x < LARGURA_JANELA; x++)

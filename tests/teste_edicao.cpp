@@ -25,6 +25,7 @@ struct Gravar : NaPasta {
         ler_tabuleiro(f, IMAGENS);
         fclose(f);
         ASSERT_EQ(gravar_tabuleiro("t.map"), 1);
+        ASSERT_EQ(conteudo("t.map"), DOZE); // 12 lines of 16, byte for byte
         limpar_tabuleiro();
     }
 
@@ -62,10 +63,6 @@ TEST(Titulo, ArquivoAlteradoPincelEAviso) {
               "t.map* - pincel: monstro - Esc de novo sai sem gravar - tabuleiro2-editor");
     EXPECT_EQ(titulo("t.map", 0, '0', AVISO_SOMENTE_LEITURA),
               "t.map - pincel: vazio - somente leitura, nao gravado - tabuleiro2-editor");
-}
-
-TEST_F(Gravar, DozeLinhasDe16ByteAByte) {
-    EXPECT_EQ(conteudo("t.map"), DOZE);
 }
 
 // A full disk, a folder gone, a folder in the way: the board stays as it was.
