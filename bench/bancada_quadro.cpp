@@ -3,7 +3,7 @@
 // the floor that the same Allegro calls cost alone in the same run: one
 // background copy, 192 sprites turned at the board's angles, one full copy.
 // Prints both, then the ratio of their medians; it should be 1.2 or less.
-#include "ajuda.h"
+#include "sem_janela.h"
 
 #include <benchmark/benchmark.h>
 

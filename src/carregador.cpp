@@ -4,6 +4,7 @@
 // count, filling the board row by row.
 #include "carregador.h"
 
+#include "falhas.h"
 #include "tabuleiro.h"
 
 #include <cerrno>
@@ -11,6 +12,7 @@
 #include <cstdlib>
 
 const char* const ARQUIVO_TABULEIRO = "tabuleiro.map";
+const char* const ARQUIVO_CHAO = "chao.bmp";
 const char* const ARQUIVOS_IMAGENS[TOTAL_IMAGENS] = {
     "parede.bmp", "monstro0.bmp", "monstro1.bmp", "avatar0.bmp", "avatar1.bmp",
 };
@@ -43,11 +45,6 @@ void ler_tabuleiro(FILE* arquivo, BITMAP* const imagens[TOTAL_IMAGENS]) {
     }
 }
 
-static void avisar_sem_tabuleiro() {
-    printf("Arquivo nao pode ser aberto\n");
-    exit(SAIDA_SEM_TABULEIRO);
-}
-
 FILE* abrir_tabuleiro(const char* nome) {
     FILE* arquivo = fopen(nome, "r");
     if (arquivo == NULL) return NULL;
@@ -65,7 +62,10 @@ FILE* abrir_tabuleiro(const char* nome) {
 
 void construir() {
     FILE* arquivo = abrir_tabuleiro(ARQUIVO_TABULEIRO);
-    if (arquivo == NULL) avisar_sem_tabuleiro();
+    if (arquivo == NULL) {
+        printf("Arquivo nao pode ser aberto\n");
+        exit(SAIDA_SEM_TABULEIRO);
+    }
     // Every element of a kind shares these; they last until the process ends.
     BITMAP* imagens[TOTAL_IMAGENS];
     for (int i = 0; i < TOTAL_IMAGENS; i++) {
@@ -121,15 +121,6 @@ BITMAP* carregar_imagem(const char* nome) {
     return bmp_seguro(nome) ? load_bitmap(nome, NULL) : NULL;
 }
 
-void exigir(int sucesso, const char* chamada) {
-    if (sucesso) return;
-    fprintf(stderr, "Falha em %s: %s\n", chamada,
-            allegro_error[0] != '\0' ? allegro_error : "motivo desconhecido");
-    exit(SAIDA_FALHA_INICIO);
-}
-
 void exigir_imagem(BITMAP* imagem, const char* nome) {
-    if (imagem != NULL) return;
-    fprintf(stderr, "Imagem nao pode ser carregada: %s\n", nome);
-    exit(SAIDA_FALHA_INICIO);
+    if (imagem == NULL) falhar("Imagem nao pode ser carregada", nome);
 }

@@ -1,5 +1,5 @@
 // Board file loader: reads "tabuleiro.map", loads the element images and
-// fills mapa with new elements.
+// fills mapa with new elements; names the files the game's data folder holds.
 #ifndef CARREGADOR_H
 #define CARREGADOR_H
 
@@ -19,10 +19,8 @@ enum {
 };
 
 extern const char* const ARQUIVO_TABULEIRO;               // "tabuleiro.map"
+extern const char* const ARQUIVO_CHAO;                    // "chao.bmp", the background
 extern const char* const ARQUIVOS_IMAGENS[TOTAL_IMAGENS]; // indexed as above
-
-const int SAIDA_SEM_TABULEIRO = 1; // exit status: the board file cannot be opened
-const int SAIDA_FALHA_INICIO = 2;  // exit status: any other start-up failure
 
 // Opens the board file, loads the images and fills mapa. When the board
 // file cannot be opened or read it prints the message and ends the process
@@ -37,12 +35,8 @@ BITMAP* carregar_imagem(const char* nome);
 // opened or is no file at all, as a folder.
 FILE* abrir_tabuleiro(const char* nome);
 
-// Ends a start-up whose Allegro call failed with SAIDA_FALHA_INICIO,
-// naming the call and Allegro's reason on standard error.
-void exigir(int sucesso, const char* chamada);
-
-// Ends the process with SAIDA_FALHA_INICIO, naming the file on standard
-// error, when its image did not load: nothing is ever drawn with a null image.
+// Ends the start-up (falhar in falhas.h), naming the file, when its image
+// did not load: nothing is ever drawn with a null image.
 void exigir_imagem(BITMAP* imagem, const char* nome);
 
 // 1 for the characters that fill a cell ('0' to '3'), 0 for those skipped.

@@ -11,7 +11,10 @@ const int ALTURA_JANELA = 600;
 const int TAMANHO_CELULA = 50; // pixels; 16 x 12 cells fill the window
 const int MEIA_CELULA = 25;    // the slide's half-way shift
 
-// A direction's sprite angle, in Allegro units (256 to a full turn).
+// A direction's sprite angle, in Allegro units (256 to a full turn,
+// positive clockwise): 0 facing down or standing, as stored; 128, half a
+// turn, facing up; -32, an eighth anticlockwise, facing right; 32, an
+// eighth clockwise, facing left.
 int rotacionar_objeto(int direcao);
 
 // The background, then every element of mapa in board order, so that later

@@ -1,8 +1,12 @@
 // The board editor's entry and window. "tabuleiro2-editor [FILE]" paints
 // FILE's board with the mouse in the game's own look and saves it with S;
-// "tabuleiro2-editor --verificar FILE" checks a hand-written board file.
+// "tabuleiro2-editor --rascunho FILE" opens FILE as a draft, unsaved from
+// the start; "tabuleiro2-editor --verificar FILE" checks a hand-written
+// board file.
+#include "desenho.h"
 #include "edicao.h"
-#include "tabuleiro2.h"
+#include "falhas.h"
+#include "janela.h"
 
 #include <atomic>
 #include <cerrno>
@@ -11,41 +15,39 @@
 
 const int PAUSA_EDITOR = 10; // milliseconds between two looks at the keys and the mouse
 const int BOTAO_ESQUERDO = 1, BOTAO_DIREITO = 2; // bits of mouse_b
-const int SAIDA_ACHADOS = 1;                     // exit status of a check that found something
 const int TAMANHO_CAMINHO = 1024;
-// The data folder as the executable's own folder, its data/ subfolder (the
-// build tree) or, for an install, DADOS_INSTALADOS (defined by CMake).
-static const char* const PASTAS_DADOS[] = {"", "data", DADOS_INSTALADOS};
+#ifndef DADOS_INSTALADOS // an install's data folder, relative to the executable
+#define DADOS_INSTALADOS "."
+#endif
+// The data folder, relative to the executable: data/ in the build tree;
+// DADOS_INSTALADOS for an install, and "." (the default) beside it in the
+// Windows zip and on the web.
+static const char* const PASTAS_DADOS[] = {"data", DADOS_INSTALADOS};
 
 static const char* nome; // the board file
 static BITMAP* imagens[TOTAL_IMAGENS];
 static BITMAP* fundo;
 static BITMAP* quadro; // back buffer
 
-// Prints a start-up failure and ends with SAIDA_FALHA_INICIO.
-static void falhar(const char* o_que, const char* motivo) {
-    fprintf(stderr, "%s: %s\n", o_que, motivo);
-    exit(SAIDA_FALHA_INICIO);
-}
-
 // The board file to edit, open for reading; NULL when it does not exist
-// yet. Ends the process with SAIDA_FALHA_INICIO when it cannot be read.
+// yet. Ends the start-up when it cannot be read.
 static FILE* abrir_para_editar(const char* arquivo_nome) {
     FILE* arquivo = abrir_tabuleiro(arquivo_nome);
     if (arquivo == NULL && errno != ENOENT) falhar("Arquivo nao pode ser aberto", arquivo_nome);
     return arquivo;
 }
 
-// Loads the background and the element images from the first data folder
-// that has the background; any image missing ends the start-up.
+// Loads the background from the first data folder it loads from, then the
+// element images from that folder; any image missing ends the start-up,
+// naming the last background tried when none loaded.
 static void carregar_imagens() {
     char executavel[TAMANHO_CAMINHO], pasta[TAMANHO_CAMINHO], caminho[TAMANHO_CAMINHO];
     get_executable_name(executavel, sizeof executavel);
     for (const char* dados : PASTAS_DADOS) {
         replace_filename(pasta, executavel, dados, sizeof pasta);
-        if (exists(append_filename(caminho, pasta, ARQUIVO_CHAO, sizeof caminho))) break;
+        fundo = carregar_imagem(append_filename(caminho, pasta, ARQUIVO_CHAO, sizeof caminho));
+        if (fundo != NULL) break;
     }
-    fundo = carregar_imagem(append_filename(caminho, pasta, ARQUIVO_CHAO, sizeof caminho));
     exigir_imagem(fundo, caminho);
     for (int i = 0; i < TOTAL_IMAGENS; i++) {
         imagens[i] =
@@ -194,7 +196,9 @@ int main(int argc, char** argv) {
         if (argc != 3) falhar("Uso", "tabuleiro2-editor --verificar ARQUIVO");
         return verificar(argv[2]);
     }
-    nome = argc > 1 ? argv[1] : ARQUIVO_TABULEIRO;
+    // A draft (the web page restores one so) is unsaved from the start.
+    alterado = argc > 2 && strcmp(argv[1], "--rascunho") == 0;
+    nome = argc > 1 ? argv[1 + alterado] : ARQUIVO_TABULEIRO;
     iniciar();
     editar();
     encerrar();

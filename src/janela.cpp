@@ -1,7 +1,17 @@
 // The window both programs draw in.
 #include "janela.h"
 
-#include "carregador.h"
+#include "falhas.h"
+
+#include <string>
+
+// Ends the start-up, naming the Allegro call and Allegro's reason, unless
+// the call succeeded.
+static void exigir(int sucesso, const char* chamada) {
+    if (sucesso) return;
+    falhar(("Falha em " + std::string(chamada)).c_str(),
+           allegro_error[0] != '\0' ? allegro_error : "motivo desconhecido");
+}
 
 BITMAP* abrir_janela(int com_mouse) {
     exigir(allegro_init() == 0, "allegro_init");

@@ -11,7 +11,7 @@ const int PROFUNDIDADE_COR = 16; // bits per pixel
 
 // Allegro, the keyboard, the timer, the mouse when com_mouse, and the
 // window; returns a back buffer of the window's size. Any failure ends the
-// process with SAIDA_FALHA_INICIO, naming the Allegro call.
+// start-up (falhar in falhas.h), naming the Allegro call.
 BITMAP* abrir_janela(int com_mouse);
 
 #endif

@@ -35,7 +35,8 @@ int executar_elemento(int x, int y) {
         return 0;
     }
     // One that moved right or down this frame is met again later in the
-    // same pass; the stamp keeps it from acting twice.
+    // same pass; the stamp keeps it from acting twice. Every stamp starts
+    // at 0, equal to jogada in frame 0: no element acts in frame 0.
     if (e->ultima_jogada == jogada) return 0;
     e->ultima_jogada = jogada;
     if (e->tipo == MONSTRO)

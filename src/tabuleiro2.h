@@ -7,8 +7,7 @@
 
 #include <allegro.h>
 
-const int PAUSA_QUADRO = 100;    // milliseconds rested after each frame
-const char* const ARQUIVO_CHAO = "chao.bmp";
+const int PAUSA_QUADRO = 100; // milliseconds rested after each frame
 
 extern BITMAP* buffer; // back buffer: every frame is composed here
 extern BITMAP* chao;   // background, "chao.bmp"

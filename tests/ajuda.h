@@ -1,42 +1,34 @@
-// Helpers for the tests and the benchmark: Allegro without a window, boards
-// as text, the game's own frames without their pause, a test sprite.
+// Helpers for the unit tests and the fuzz targets: boards as text, a file
+// in memory, the board emptied after each test, table cases' names; and,
+// for the tests that read and write files, a folder of their own.
 #ifndef AJUDA_H
 #define AJUDA_H
 
-#include "tabuleiro.h"
-#include "tabuleiro2.h"
+#include "carregador.h"
+#include "sem_janela.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
-
-// Allegro's neutral system driver, and memory bitmaps for the screen, the
-// back buffer and a green background, so that the game's frames run. 0 when
-// Allegro did not start.
-inline int iniciar_sem_janela() {
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return 0;
-    set_color_depth(PROFUNDIDADE_COR);
-    screen = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
-    buffer = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
-    chao = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
-    clear_to_color(chao, makecol(0, 120, 0));
-    return 1;
-}
-
-// A solid 50 x 50 sprite with a white top-left corner, so a turn shows,
-// and a see-through bottom-right corner, as the game's images have.
-inline BITMAP* criar_sprite(int r, int g, int b) {
-    BITMAP* s = create_bitmap(TAMANHO_CELULA, TAMANHO_CELULA);
-    clear_to_color(s, makecol(r, g, b));
-    rectfill(s, 0, 0, 9, 9, makecol(255, 255, 255));
-    triangle(s, 49, 49, 49, 25, 25, 49, bitmap_mask_color(s));
-    return s;
-}
 
 inline std::string repetir(const std::string& s, int vezes) {
     return vezes > 0 ? s + repetir(s, vezes - 1) : "";
 }
+
+// texto's bytes as a file open for reading; texto must outlive it.
+inline FILE* abrir_texto(const std::string& texto) {
+    return fmemopen((void*)texto.data(), texto.size(), "r");
+}
+
+// Element images that are never drawn, each its own: what the loader and
+// the editor only store.
+inline BITMAP* const IMAGENS[TOTAL_IMAGENS] = {(BITMAP*)1, (BITMAP*)2, (BITMAP*)3, (BITMAP*)4,
+                                               (BITMAP*)5};
 
 // Rows of the board: '1' wall, '2' monster, '3' avatar, anything else empty.
 typedef std::vector<std::string> Desenho;
@@ -68,13 +60,6 @@ inline Desenho completar(Desenho d) {
     return d;
 }
 
-// Frames of the game's own loop; the pause they ask for is noted, not waited.
-inline unsigned pausa_pedida;
-inline void rodar_quadros(int quantos) {
-    while (quantos-- > 0)
-        executar_quadro([](unsigned ms) { pausa_pedida = ms; });
-}
-
 // Deletes every element, goes back to frame 0 and releases every key.
 inline void limpar_tabuleiro() {
     esvaziar_tabuleiro();
@@ -82,6 +67,33 @@ inline void limpar_tabuleiro() {
     sair = false;
     for (int k : {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_ESC})
         key[k] = 0;
+}
+
+// Each test with the board emptied after it.
+struct NoTabuleiro : testing::Test {
+    void TearDown() override { limpar_tabuleiro(); }
+};
+
+// A table case's test name: its field nome.
+template <typename Caso> std::string nome_do_caso(const testing::TestParamInfo<Caso>& info) {
+    return info.param.nome;
+}
+
+// Each test in a fresh temporary folder, its working directory while it
+// lasts, removed with all it holds; the board emptied after it.
+struct NaPasta : NoTabuleiro {
+    char pasta[32] = "/tmp/tabuleiro2-XXXXXX";
+    void SetUp() override { ASSERT_EQ(chdir(mkdtemp(pasta)), 0); }
+    void TearDown() override {
+        NoTabuleiro::TearDown();
+        std::filesystem::remove_all(pasta);
+    }
+};
+
+// The whole file nome, as bytes.
+inline std::string conteudo(const char* nome) {
+    std::ifstream f(nome, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
 #endif

@@ -1,9 +1,6 @@
 // The board file: cell characters, rows, the 192-cell limit, each kind's
 // images; which images load.
-#include "pasta.h"
-#include "carregador.h"
-
-#include <gtest/gtest.h>
+#include "ajuda.h"
 
 #include <sys/stat.h>
 
@@ -17,6 +14,16 @@ struct Caso {
     long lidos;
 };
 
+struct Ler : NoTabuleiro, testing::WithParamInterface<Caso> {};
+
+TEST_P(Ler, CelulasNoTabuleiro) {
+    FILE* f = abrir_texto(GetParam().arquivo);
+    ler_tabuleiro(f, IMAGENS);
+    EXPECT_EQ(ftell(f), GetParam().lidos);
+    fclose(f);
+    EXPECT_EQ(tabuleiro(), completar(GetParam().tabuleiro));
+}
+
 const std::string cheia = repetir("2", 16);
 const Caso casos[] = {
     {"vazio", "", {}, 0},
@@ -26,18 +33,7 @@ const Caso casos[] = {
     {"binario", std::string("\0\3771\0\2002", 6), {"12"}, 6},
     {"para_de_ler_no_192", repetir(cheia + "\n", 12) + "3333\n", Desenho(12, cheia), 203},
 };
-
-TEST(Carregador, CelulasNoTabuleiro) {
-    BITMAP* imagens[TOTAL_IMAGENS] = {};
-    for (const Caso& c : casos) {
-        FILE* f = fmemopen((void*)c.arquivo.data(), c.arquivo.size(), "r");
-        ler_tabuleiro(f, imagens);
-        EXPECT_EQ(ftell(f), c.lidos) << c.nome;
-        fclose(f);
-        EXPECT_EQ(tabuleiro(), completar(c.tabuleiro)) << c.nome;
-        limpar_tabuleiro();
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Carregador, Ler, testing::ValuesIn(casos), nome_do_caso<Caso>);
 
 // Each image a red of its own: each kind gets its own two, shared by all.
 TEST_F(NaPasta, ConstruirLeTabuleiroEImagensDaPastaDeTrabalho) {

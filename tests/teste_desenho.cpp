@@ -1,33 +1,27 @@
 // What each frame shows: each element where, with which image, turned how,
-// in which order; and the frame's Esc test and pause.
+// in which order.
 #include "ajuda.h"
 
-#include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
-// A sprite as the frame should show it: image, corner and angle.
-struct Sprite {
-    BITMAP* imagem;
-    int px, py, angulo;
-};
-
-struct Desenho_ : ::testing::Test {
+struct Desenho_ : NoTabuleiro {
     BITMAP* movendo = criar_sprite(200, 0, 0);
     BITMAP* parado = criar_sprite(0, 0, 200);
     BITMAP* esperado = create_bitmap(LARGURA_JANELA, ALTURA_JANELA);
 
-    void TearDown() override {
-        limpar_tabuleiro();
+    ~Desenho_() {
         for (BITMAP* b : {movendo, parado, esperado})
             destroy_bitmap(b);
     }
-    // Pixels of the screen unlike the background with these sprites on it.
-    int diferencas(std::initializer_list<Sprite> sprites) {
+    // Pixels of the screen unlike the background with these sprites on it,
+    // each an image, its corner and its angle.
+    int diferencas(std::initializer_list<std::tuple<BITMAP*, int, int, int>> sprites) {
         clear_to_color(esperado, 0);
         blit(chao, esperado, 0, 0, 0, 0, chao->w, chao->h);
-        for (const Sprite& s : sprites)
-            rotate_sprite(esperado, s.imagem, s.px, s.py, itofix(s.angulo));
+        for (auto [imagem, px, py, angulo] : sprites)
+            rotate_sprite(esperado, imagem, px, py, itofix(angulo));
         int n = 0;
         for (int y = 0; y < ALTURA_JANELA; y++)
             for (int x = 0; x < LARGURA_JANELA; x++)
@@ -50,21 +44,34 @@ TEST_F(Desenho_, QuadrosDeUmAvatarQueSobe) {
     EXPECT_EQ(diferencas({{parado, 0, 0, 0}, {parado, 100, 300, 128}, {parado, 750, 550, 0}}), 0);
 }
 
-TEST_F(Desenho_, MeiaCelulaDeVoltaEAnguloDeCadaDirecao) {
-    const int casos[][4] = {{DIREITA, 175, 250, -32}, {CIMA, 200, 275, 128},
-                            {ESQUERDA, 225, 250, 32}, {BAIXO, 200, 225, 0},
-                            {PARADO, 200, 250, 0},    {9, 200, 250, 0}};
+// A direction, and where its moving sprite goes from cell (4, 5) and turned how.
+struct Direcao {
+    const char* nome;
+    int direcao, px, py, angulo;
+};
+struct Angulo : Desenho_, testing::WithParamInterface<Direcao> {};
+
+TEST_P(Angulo, MeiaCelulaDeVoltaMovendoEMesmoAnguloParado) {
+    const Direcao& c = GetParam();
     Elemento* monstro = mapa[4][5] = new Elemento(MONSTRO, movendo, parado);
-    for (auto& c : casos) {
-        monstro->direcao = c[0];
-        monstro->movendo = true;
-        desenhar();
-        EXPECT_EQ(diferencas({{movendo, c[1], c[2], c[3]}}), 0) << "moving " << c[0];
-        monstro->movendo = false;
-        desenhar();
-        EXPECT_EQ(diferencas({{parado, 200, 250, c[3]}}), 0) << "resting " << c[0];
-    }
+    monstro->direcao = c.direcao;
+    monstro->movendo = true;
+    desenhar();
+    EXPECT_EQ(diferencas({{movendo, c.px, c.py, c.angulo}}), 0) << "moving";
+    monstro->movendo = false;
+    desenhar();
+    EXPECT_EQ(diferencas({{parado, 200, 250, c.angulo}}), 0) << "resting";
 }
+
+const Direcao direcoes[] = {
+    {"direita_um_oitavo_anti_horario", DIREITA, 175, 250, -32},
+    {"cima_meia_volta", CIMA, 200, 275, 128},
+    {"esquerda_um_oitavo_horario", ESQUERDA, 225, 250, 32},
+    {"baixo_como_guardado", BAIXO, 200, 225, 0},
+    {"parado_como_guardado", PARADO, 200, 250, 0},
+    {"desconhecida_como_parado", 9, 200, 250, 0},
+};
+INSTANTIATE_TEST_SUITE_P(Desenho, Angulo, testing::ValuesIn(direcoes), nome_do_caso<Direcao>);
 
 // (0, 1) comes before (1, 0) in board order, so where their slides meet,
 // (1, 0) lies on top.
@@ -89,19 +96,6 @@ TEST_F(Desenho_, NadaFicaDoQuadroAnteriorMesmoComFundoPequeno) {
     EXPECT_EQ(diferencas({}), 0);
     destroy_bitmap(chao);
     chao = grande;
-}
-
-// Esc is seen before the pause: held, the frame still ends whole; pressed
-// only during the pause, it waits for the next frame.
-TEST_F(Desenho_, EscVistoAntesDaPausa) {
-    montar_tabuleiro({"3"}, movendo, parado);
-    key[KEY_ESC] = 1;
-    rodar_quadros(1);
-    EXPECT_TRUE(sair && jogada == 1 && passo == 1 && pausa_pedida == 100);
-    EXPECT_EQ(diferencas({{parado, 0, 0, 0}}), 0);
-    limpar_tabuleiro();
-    executar_quadro([](unsigned) { key[KEY_ESC] = 1; });
-    EXPECT_FALSE(sair);
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 // size asked for, in folders laid out as the hicolor icon theme's.
 // Usage: pintar_imagens PASTA PASTA_ICONES [LADO...]
 #include "carregador.h"
-#include "tabuleiro2.h"
+#include "desenho.h"
 
 #include <allegro.h>
 
@@ -238,7 +238,7 @@ int main(int argc, char** argv) {
     pintar_avatar(sprite[IMAGEM_AVATAR_PARADO], 0);
     pintar_icone(icone, chao, sprite[IMAGEM_AVATAR_PARADO]);
     std::string pasta = argv[1];
-    int ok = gravar(chao, pasta + "/chao.bmp");
+    int ok = gravar(chao, pasta + "/" + ARQUIVO_CHAO);
     for (int i = 0; i < TOTAL_IMAGENS && ok; i++)
         ok = gravar(sprite[i], pasta + "/" + ARQUIVOS_IMAGENS[i]);
     for (int i = 3; i < argc && ok; i++)

@@ -1,8 +1,7 @@
-// The turns, through the game's own frames: stamp, key priority, edges,
-// first come first served in board order, blocked moves that still turn.
+// The board and its rules, through the game's own frames: the stamp, key
+// priority, edges, first come first served in board order, blocked moves
+// that still turn.
 #include "ajuda.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -13,9 +12,7 @@ void segurar(int setas) {
         key[k] = setas & 1, setas >>= 1;
 }
 
-struct Regras : ::testing::Test {
-    void TearDown() override { limpar_tabuleiro(); }
-};
+struct Regras : NoTabuleiro {};
 
 // Board in, arrows held from frame 0, frames run, board out.
 struct Caso {
@@ -24,6 +21,14 @@ struct Caso {
     int setas, quadros;
     Desenho fim;
 };
+struct Quadros : Regras, testing::WithParamInterface<Caso> {};
+
+TEST_P(Quadros, TabuleiroDepoisDosQuadros) {
+    montar_tabuleiro(GetParam().inicio);
+    segurar(GetParam().setas);
+    rodar_quadros(GetParam().quadros);
+    EXPECT_EQ(tabuleiro(), completar(GetParam().fim));
+}
 
 const Desenho canto_de_baixo = {"", "", "", "", "", "", "", "", "", "", "", "3"};
 const Caso casos[] = {
@@ -41,32 +46,22 @@ const Caso casos[] = {
     {"coluna_para_baixo_so_anda_a_ponta", {"3", "3", "3"}, DESCE, 3, {"3", "3", "", "3"}},
     {"frente_a_frente_nao_trocam", {"3.3"}, ESQ, 5, {"33"}},
 };
-
-TEST_F(Regras, TabuleiroDepoisDosQuadros) {
-    for (const Caso& c : casos) {
-        montar_tabuleiro(c.inicio);
-        segurar(c.setas);
-        rodar_quadros(c.quadros);
-        EXPECT_EQ(tabuleiro(), completar(c.fim)) << c.nome;
-        limpar_tabuleiro();
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Regras, Quadros, testing::ValuesIn(casos), nome_do_caso<Caso>);
 
 // Every set of held arrows: the first of up, down, left, right wins.
-TEST_F(Regras, PrioridadeDasSetas) {
+struct Setas : Regras, testing::WithParamInterface<int> {};
+
+TEST_P(Setas, PrimeiraDeCimaBaixoEsquerdaDireitaVence) {
     const char vence[] = "0242324212423242"; // the direction for setas 0 to 15
-    const int destino[][2] = {{5, 5}, {6, 5}, {5, 4}, {4, 5}, {5, 6}};
-    for (int setas = 0; setas < 16; setas++) {
-        limpar_tabuleiro();
-        montar_tabuleiro({"", "", "", "", "", ".....3"});
-        Elemento* avatar = mapa[5][5];
-        segurar(setas);
-        rodar_quadros(3);
-        int d = vence[setas] - '0';
-        EXPECT_EQ(avatar->direcao, d) << "arrows " << setas;
-        EXPECT_EQ(mapa[destino[d][0]][destino[d][1]], avatar) << "arrows " << setas;
-    }
+    montar_tabuleiro({"", "", "", "", "", ".....3"});
+    Elemento* avatar = mapa[5][5];
+    segurar(GetParam());
+    rodar_quadros(3);
+    EXPECT_EQ(avatar->direcao, vence[GetParam()] - '0');
 }
+
+// Named by setas: 5 is SOBE | ESQ.
+INSTANTIATE_TEST_SUITE_P(Regras, Setas, testing::Range(0, 16), testing::PrintToStringParamName());
 
 // A blocked avatar still turns; a wall is stamped but never turns; a move
 // shows until the next resting frame; no arrow held turns it back to 0.
