@@ -9,10 +9,7 @@ file(STRINGS ${raiz}/CMakeLists.txt linha REGEX "^project\\(tabuleiro2 VERSION "
 string(REGEX MATCH "VERSION ([0-9.]+)" _ "${linha}")
 set(VERSAO_TABULEIRO2 ${CMAKE_MATCH_1})
 include(${CMAKE_CURRENT_LIST_DIR}/fontes.cmake)
-
-set(CMAKE_CXX_STANDARD 20)
-set(CMAKE_CXX_STANDARD_REQUIRED ON)
-set(CMAKE_CXX_EXTENSIONS OFF)
+include(${CMAKE_CURRENT_LIST_DIR}/compilacao.cmake)
 if(NOT CMAKE_BUILD_TYPE)
   set(CMAKE_BUILD_TYPE Release)
 endif()
