@@ -1,7 +1,7 @@
 # The two commands people need: `make play` and `make test`; then one
 # target per port. Each installs the Debian packages it needs that are
-# missing (with sudo when you are not root), configures and builds; each
-# section names its own packages.
+# missing (with sudo when you are not root), configures and builds; the
+# packages of every tree are listed together first.
 
 BUILD := build
 JOBS  := $(shell nproc 2>/dev/null || echo 2)
@@ -24,6 +24,24 @@ instalar = @faltam=""; \
 PACOTES_JOGO := cmake g++ make pkg-config liballegro4-dev zlib1g-dev
 PACOTES_E2E  := xvfb xdotool x11-apps imagemagick
 PACOTES_TESTES := libgtest-dev $(PACOTES_E2E)
+PACOTES_ALEM   :=
+TESTES         :=
+# The .deb (`make deb`), and the tools the native tree's tests judge it with.
+PACOTES_DEB        := dpkg-dev file
+PACOTES_JUIZES_DEB := lintian appstream desktop-file-utils
+# The sanitized tree: clang and its sanitizer runtimes.
+PACOTES_SANITIZADO := clang libclang-rt-14-dev $(PACOTES_TESTES)
+# Windows: the cross compiler and the zip; Wine and its X tools for the tests.
+PACOTES_WINDOWS        := g++-mingw-w64-x86-64 patch zip imagemagick
+PACOTES_TESTES_WINDOWS := wine wine64 unzip x11-utils $(PACOTES_E2E)
+# The web: emscripten and the zip; Chromium and npm (for puppeteer) for the tests.
+PACOTES_WEB        := emscripten python3 zip terser
+PACOTES_TESTES_WEB := chromium $(if $(shell command -v npm),,npm) $(PACOTES_E2E)
+# The benchmarks: Google Benchmark, and Xvfb for the first frame.
+PACOTES_BENCH := libbenchmark-dev xvfb
+# What `make test` installs: every tree's packages.
+PACOTES_TODOS := $(PACOTES_TESTES) $(PACOTES_DEB) $(PACOTES_JUIZES_DEB) $(PACOTES_SANITIZADO) \
+	$(PACOTES_WINDOWS) $(PACOTES_TESTES_WINDOWS) $(PACOTES_WEB) $(PACOTES_TESTES_WEB)
 
 .PHONY: play build test
 
@@ -54,10 +72,6 @@ testar-nativa: TESTES = -DBUILD_TESTING=ON
 testar-nativa: build
 	cd $(BUILD) && ctest --output-on-failure -LE e2e && ctest --output-on-failure -L e2e
 
-# `make deb`: the Debian package, build/tabuleiro2_VERSION_ARCH.deb, made
-# by CPack from linux/; the native tree's tests judge it with Debian's tools.
-PACOTES_DEB        := dpkg-dev file
-PACOTES_JUIZES_DEB := lintian appstream desktop-file-utils
 .PHONY: deb
 deb: PACOTES_ALEM = $(PACOTES_DEB)
 deb: build
@@ -67,7 +81,6 @@ deb: build
 # UndefinedBehaviorSanitizer, every test but the install and the package,
 # the real game included, and the fuzz targets' kept inputs replayed.
 SANITIZADO         := build-sanitizado
-PACOTES_SANITIZADO := clang libclang-rt-14-dev $(PACOTES_TESTES)
 .PHONY: testar-sanitizada construir-sanitizado fuzz
 
 testar-sanitizada: construir-sanitizado
@@ -94,7 +107,7 @@ fuzz: construir-sanitizado
 
 # `make bench`: the frame figures, and start to first frame in a real window.
 .PHONY: bench
-bench: PACOTES_ALEM = libbenchmark-dev xvfb
+bench: PACOTES_ALEM = $(PACOTES_BENCH)
 bench: build
 	$(BUILD)/bench/bancada_quadro
 	bench/primeiro_quadro.sh $(BUILD)/tabuleiro2 $(BUILD)/bench/primeiro_quadro
@@ -103,8 +116,6 @@ bench: build
 # mingw-w64, build-windows/tabuleiro2-<version>-win64.zip; its tests play
 # the zip under Wine on a private Xvfb.
 WINDOWS                := build-windows
-PACOTES_WINDOWS        := g++-mingw-w64-x86-64 patch zip imagemagick
-PACOTES_TESTES_WINDOWS := wine wine64 unzip x11-utils $(PACOTES_E2E)
 .PHONY: windows testar-windows
 
 windows: build
@@ -125,8 +136,6 @@ testar-windows: windows
 WEB                := build-web
 PORTA              ?= 8000
 EMCC_ENV           := NODE_PATH=/usr/share/nodejs
-PACOTES_WEB        := emscripten python3 zip terser
-PACOTES_TESTES_WEB := chromium $(if $(shell command -v npm),,npm) $(PACOTES_E2E)
 .PHONY: web play-web testar-web bench-web
 
 web: build
@@ -150,7 +159,3 @@ bench-web: PACOTES_ALEM = $(PACOTES_TESTES_WEB)
 bench-web: web
 	cmake --build $(WEB) --target testes_web
 	node bench/pagina_web.mjs $(WEB) $(WEB)/npm/node_modules
-
-# What `make test` installs: every tree's packages.
-PACOTES_TODOS := $(PACOTES_TESTES) $(PACOTES_DEB) $(PACOTES_JUIZES_DEB) $(PACOTES_SANITIZADO) \
-	$(PACOTES_WINDOWS) $(PACOTES_TESTES_WINDOWS) $(PACOTES_WEB) $(PACOTES_TESTES_WEB)
