@@ -3,9 +3,10 @@
 # missing (with sudo when you are not root), configures and builds; the
 # packages of every tree are listed together first.
 
-BUILD := build
-JOBS  := $(shell nproc 2>/dev/null || echo 2)
-SUDO  := $(if $(filter 0,$(shell id -u)),,sudo)
+BUILD  := build
+JOBS   := $(shell nproc 2>/dev/null || echo 2)
+SUDO   := $(if $(filter 0,$(shell id -u)),,sudo)
+VERSAO := $(shell sed -n '/^project/s/.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 # Installs the packages of $(1) that are not installed yet.
 instalar = @faltam=""; \
@@ -26,22 +27,25 @@ PACOTES_E2E  := xvfb xdotool x11-apps imagemagick
 PACOTES_TESTES := libgtest-dev $(PACOTES_E2E)
 PACOTES_ALEM   :=
 TESTES         :=
-# The .deb (`make deb`), and the tools the native tree's tests judge it with.
-PACOTES_DEB        := dpkg-dev file
+# The Debian packages (`make deb`; debian/control's Build-Depends come with
+# apt-get build-dep), and the tools the native tree's tests judge them with.
+PACOTES_DEB        := dpkg-dev git
 PACOTES_JUIZES_DEB := lintian appstream desktop-file-utils
 # The sanitized tree: clang and its sanitizer runtimes.
 PACOTES_SANITIZADO := clang libclang-rt-14-dev $(PACOTES_TESTES)
 # Windows: the cross compiler and the zip; Wine and its X tools for the tests.
-PACOTES_WINDOWS        := g++-mingw-w64-x86-64 patch zip imagemagick
+PACOTES_WINDOWS        := g++-mingw-w64-x86-64 patch zip imagemagick dpkg-dev
 PACOTES_TESTES_WINDOWS := wine wine64 unzip x11-utils $(PACOTES_E2E)
 # The web: emscripten and the zip; Chromium and npm (for puppeteer) for the tests.
-PACOTES_WEB        := emscripten python3 zip terser
+PACOTES_WEB        := emscripten python3 zip terser dpkg-dev
 PACOTES_TESTES_WEB := chromium $(if $(shell command -v npm),,npm) $(PACOTES_E2E)
 # The benchmarks: Google Benchmark, and Xvfb for the first frame.
 PACOTES_BENCH := libbenchmark-dev xvfb
+# The reproducible tree: a clock of its own, and diffoscope to show a difference.
+PACOTES_REPRODUCAO := faketime diffoscope-minimal git
 # What `make test` installs: every tree's packages.
 PACOTES_TODOS := $(PACOTES_TESTES) $(PACOTES_DEB) $(PACOTES_JUIZES_DEB) $(PACOTES_SANITIZADO) \
-	$(PACOTES_WINDOWS) $(PACOTES_TESTES_WINDOWS) $(PACOTES_WEB) $(PACOTES_TESTES_WEB)
+	$(PACOTES_WINDOWS) $(PACOTES_TESTES_WINDOWS) $(PACOTES_WEB) $(PACOTES_TESTES_WEB) $(PACOTES_REPRODUCAO)
 
 .PHONY: play build test
 
@@ -56,7 +60,7 @@ build:
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Every tree's tests, native first; the first tree that fails ends the run.
-ARVORES := nativa sanitizada windows web
+ARVORES := nativa sanitizada windows web reprodutivel
 test:
 	$(call instalar,$(PACOTES_JOGO) $(PACOTES_TODOS))
 	@for arvore in $(ARVORES); do \
@@ -65,17 +69,28 @@ test:
 	done
 
 # The native tree: the unit tests first, then the real programs in real
-# windows, the installed tree and the .deb.
+# windows, the installed tree and the .deb that `make deb` built.
 .PHONY: testar-nativa
-testar-nativa: PACOTES_ALEM = $(PACOTES_TESTES) $(PACOTES_DEB) $(PACOTES_JUIZES_DEB)
+testar-nativa: PACOTES_ALEM = $(PACOTES_TESTES) $(PACOTES_JUIZES_DEB)
 testar-nativa: TESTES = -DBUILD_TESTING=ON
-testar-nativa: build
+testar-nativa: build deb
 	cd $(BUILD) && ctest --output-on-failure -LE e2e && ctest --output-on-failure -L e2e
 
+# `make deb`: the source package (debian/) and the .deb it builds, by
+# dpkg-buildpackage from a copy of the tracked files in
+# $(PAQUETE)/tabuleiro2-VERSION; all it writes (.dsc, .tar.xz, .changes,
+# .buildinfo, .deb) lands in $(PAQUETE). The modes are set whatever the
+# umask, for the source tarball keeps them.
+PAQUETE := $(BUILD)/deb
 .PHONY: deb
-deb: PACOTES_ALEM = $(PACOTES_DEB)
-deb: build
-	cd $(BUILD) && cpack -G DEB
+deb:
+	$(call instalar,$(PACOTES_DEB))
+	dpkg-checkbuilddeps 2>/dev/null || { $(SUDO) apt-get update && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y --no-install-recommends ./; }
+	rm -rf $(PAQUETE) && mkdir -p $(PAQUETE)/tabuleiro2-$(VERSAO)
+	git ls-files -z | tar --null -T - -cf - | tar -xf - -C $(PAQUETE)/tabuleiro2-$(VERSAO)
+	chmod -R u=rwX,go=rX $(PAQUETE)/tabuleiro2-$(VERSAO)
+	cd $(PAQUETE)/tabuleiro2-$(VERSAO) && dpkg-buildpackage -us -uc -j$(JOBS)
 
 # The sanitized tree: clang, AddressSanitizer (leaks included) and
 # UndefinedBehaviorSanitizer, every test but the install and the package,
@@ -112,6 +127,10 @@ bench: build
 	$(BUILD)/bench/bancada_quadro
 	bench/primeiro_quadro.sh $(BUILD)/tabuleiro2 $(BUILD)/bench/primeiro_quadro
 
+# Where Allegro's upstream tarball is fetched and checked, once for both
+# ports (and for the reproducible tree's clones).
+BAIXADOS := $(CURDIR)/build-allegro
+
 # Windows (see windows/README.md): the game and the editor cross-built with
 # mingw-w64, build-windows/tabuleiro2-<version>-win64.zip; its tests play
 # the zip under Wine on a private Xvfb.
@@ -121,7 +140,7 @@ WINDOWS                := build-windows
 windows: build
 	$(call instalar,$(PACOTES_WINDOWS) $(PACOTES_ALEM))
 	cmake -S windows -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/windows/mingw64.cmake \
-	  -DTABULEIRO2_NATIVO=$(CURDIR)/$(BUILD)
+	  -DTABULEIRO2_NATIVO=$(CURDIR)/$(BUILD) -DTABULEIRO2_BAIXADOS=$(BAIXADOS)
 	cmake --build $(WINDOWS) -j $(JOBS)
 
 testar-windows: PACOTES_ALEM = $(PACOTES_TESTES_WINDOWS)
@@ -140,7 +159,8 @@ EMCC_ENV           := NODE_PATH=/usr/share/nodejs
 
 web: build
 	$(call instalar,$(PACOTES_WEB) $(PACOTES_ALEM))
-	$(EMCC_ENV) emcmake cmake -S web -B $(WEB) -DTABULEIRO2_NATIVO=$(CURDIR)/$(BUILD)
+	$(EMCC_ENV) emcmake cmake -S web -B $(WEB) -DTABULEIRO2_NATIVO=$(CURDIR)/$(BUILD) \
+	  -DTABULEIRO2_BAIXADOS=$(BAIXADOS)
 	$(EMCC_ENV) cmake --build $(WEB) -j $(JOBS)
 
 play-web: web
@@ -159,3 +179,22 @@ bench-web: PACOTES_ALEM = $(PACOTES_TESTES_WEB)
 bench-web: web
 	cmake --build $(WEB) --target testes_web
 	node bench/pagina_web.mjs $(WEB) $(WEB)/npm/node_modules
+
+# `make release`: this version's three downloads, the .deb, the Windows zip
+# and the web zip, in $(RELEASE)/ with their SHA256SUMS; each is built to be
+# the same byte for byte wherever and whenever it is built.
+RELEASE := build-release
+.PHONY: release testar-reprodutivel
+release: deb windows web
+	rm -rf $(RELEASE) && mkdir $(RELEASE)
+	cp $(PAQUETE)/tabuleiro2_$(VERSAO)_*.deb $(WINDOWS)/tabuleiro2-$(VERSAO)-win64.zip \
+	  $(WEB)/tabuleiro2-$(VERSAO)-web.zip $(RELEASE)/
+	cd $(RELEASE) && sha256sum tabuleiro2* >SHA256SUMS && cat SHA256SUMS
+
+# The reproducible tree: `make release` in two clones of this tree at other
+# paths, under another time zone, umask, locale and clock; their downloads
+# must be the same byte for byte.
+REPRODUCAO := build-reproducao
+testar-reprodutivel:
+	$(call instalar,$(PACOTES_REPRODUCAO))
+	tests/e2e/reprodutivel.sh $(REPRODUCAO) $(BAIXADOS)
