@@ -19,10 +19,11 @@ instalar = @faltam=""; \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$faltam; \
 	fi
 
-# The game and its art: all that `make play` installs. A tree's tests set
+# The game and its art: all that `make play` installs (dpkg-dev for
+# dpkg-parsechangelog, which dates the release). A tree's tests set
 # PACOTES_ALEM to the packages they need besides, and the native tree's
 # TESTES to -DBUILD_TESTING=ON.
-PACOTES_JOGO := cmake g++ make pkg-config liballegro4-dev zlib1g-dev
+PACOTES_JOGO := cmake g++ make pkg-config liballegro4-dev zlib1g-dev dpkg-dev
 PACOTES_E2E  := xvfb xdotool x11-apps imagemagick
 PACOTES_TESTES := libgtest-dev $(PACOTES_E2E)
 PACOTES_ALEM   :=
@@ -34,10 +35,10 @@ PACOTES_JUIZES_DEB := lintian appstream desktop-file-utils
 # The sanitized tree: clang and its sanitizer runtimes.
 PACOTES_SANITIZADO := clang libclang-rt-14-dev $(PACOTES_TESTES)
 # Windows: the cross compiler and the zip; Wine and its X tools for the tests.
-PACOTES_WINDOWS        := g++-mingw-w64-x86-64 patch zip imagemagick dpkg-dev
+PACOTES_WINDOWS        := g++-mingw-w64-x86-64 patch zip imagemagick
 PACOTES_TESTES_WINDOWS := wine wine64 unzip x11-utils $(PACOTES_E2E)
 # The web: emscripten and the zip; Chromium and npm (for puppeteer) for the tests.
-PACOTES_WEB        := emscripten python3 zip terser dpkg-dev
+PACOTES_WEB        := emscripten python3 zip terser
 PACOTES_TESTES_WEB := chromium $(if $(shell command -v npm),,npm) $(PACOTES_E2E)
 # The benchmarks: Google Benchmark, and Xvfb for the first frame.
 PACOTES_BENCH := libbenchmark-dev xvfb

@@ -1,8 +1,9 @@
 #!/bin/bash
 # `make release` twice, in two clones of this tree (its uncommitted changes
-# copied in and staged) at different paths, the second under another time zone, umask,
-# locale and clock (400 days on): the .deb, the Windows zip and the web zip
-# must be the same byte for byte; diffoscope shows where one differs.
+# copied in and staged) at different paths, the second under another time
+# zone, umask, locale and clock (400 days on): the .deb, the Windows zip,
+# the web zip and the source package must be the same byte for byte;
+# diffoscope shows where one differs.
 # Usage: reprodutivel.sh FOLDER ALLEGRO_DOWNLOADS
 set -u
 RAIZ=$(cd "$(dirname "$0")/../.." && pwd)
@@ -30,17 +31,18 @@ B=$PASTA/outro/caminho/mais/longo/tabuleiro2
 lancar "$A" 022 TZ=UTC LC_ALL=C.UTF-8
 lancar "$B" 077 TZ=Pacific/Kiritimati LC_ALL=C LANGUAGE=pt faketime -f +400d
 
+# The release with its SHA256SUMS, and the source package and the debug symbols besides.
 falhas=0
-while read -r _ nome; do
-    if cmp -s "$A/build-release/$nome" "$B/build-release/$nome"; then
-        echo "the same in both: $nome"
+cd "$A" || exit 1
+for arquivo in build-release/* build/deb/*.dsc build/deb/*.tar.xz build/deb/*-dbgsym_*.deb; do
+    if cmp -s "$arquivo" "$B/$arquivo"; then
+        echo "the same in both: $arquivo"
     else
-        falhas=$((falhas + 1))
-        echo "FAIL: $nome differs; diffoscope's report (whole in $PASTA/$nome.txt):"
-        diffoscope --text "$PASTA/$nome.txt" "$A/build-release/$nome" "$B/build-release/$nome" >/dev/null
-        head -n 60 "$PASTA/$nome.txt"
+        falhas=$((falhas + 1)) relatorio=$PASTA/$(basename "$arquivo").txt
+        echo "FAIL: $arquivo differs; diffoscope's report (whole in $relatorio):"
+        diffoscope --text "$relatorio" "$arquivo" "$B/$arquivo" >/dev/null
+        head -n 60 "$relatorio"
     fi
-done <"$A/build-release/SHA256SUMS"
-cmp -s "$A/build-release/SHA256SUMS" "$B/build-release/SHA256SUMS" || { echo "FAIL: the SHA256SUMS differ"; falhas=$((falhas + 1)); }
+done
 [ "$falhas" -eq 0 ] || exit 1
-echo "PASS: $(wc -l <"$A/build-release/SHA256SUMS") downloads the same byte for byte"
+echo "PASS: every file the same byte for byte"
