@@ -42,8 +42,9 @@ PACOTES_WEB        := emscripten python3 zip terser
 PACOTES_TESTES_WEB := chromium $(if $(shell command -v npm),,npm) $(PACOTES_E2E)
 # The benchmarks: Google Benchmark, and Xvfb for the first frame.
 PACOTES_BENCH := libbenchmark-dev xvfb
-# The reproducible tree: a clock of its own, and diffoscope to show a difference.
-PACOTES_REPRODUCAO := faketime diffoscope-minimal git
+# The reproducible tree: a clock and a folder order of its own, and
+# diffoscope to show a difference.
+PACOTES_REPRODUCAO := faketime disorderfs diffoscope-minimal git
 # What `make test` installs: every tree's packages.
 PACOTES_TODOS := $(PACOTES_TESTES) $(PACOTES_DEB) $(PACOTES_JUIZES_DEB) $(PACOTES_SANITIZADO) \
 	$(PACOTES_WINDOWS) $(PACOTES_TESTES_WINDOWS) $(PACOTES_WEB) $(PACOTES_TESTES_WEB) $(PACOTES_REPRODUCAO)
@@ -193,8 +194,8 @@ release: deb windows web
 	cd $(RELEASE) && sha256sum tabuleiro2* >SHA256SUMS && cat SHA256SUMS
 
 # The reproducible tree: `make release` in two clones of this tree at other
-# paths, under another time zone, umask, locale and clock; their downloads
-# must be the same byte for byte.
+# paths, under another time zone, umask, locale, clock and folder order;
+# their downloads must be the same byte for byte.
 REPRODUCAO := build-reproducao
 testar-reprodutivel:
 	$(call instalar,$(PACOTES_REPRODUCAO))
