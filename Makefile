@@ -1,11 +1,12 @@
 # The two commands people need: `make play` and `make test`; then one
 # target per port. Each installs the Debian packages it needs that are
-# missing (with sudo when you are not root), configures and builds; each
-# section names its own packages.
+# missing (with sudo when you are not root), configures and builds; the
+# packages of every tree are listed together first.
 
-BUILD := build
-JOBS  := $(shell nproc 2>/dev/null || echo 2)
-SUDO  := $(if $(filter 0,$(shell id -u)),,sudo)
+BUILD  := build
+JOBS   := $(shell nproc 2>/dev/null || echo 2)
+SUDO   := $(if $(filter 0,$(shell id -u)),,sudo)
+VERSAO := $(shell sed -n '/^project/s/.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 # Installs the packages of $(1) that are not installed yet.
 instalar = @faltam=""; \
@@ -18,12 +19,35 @@ instalar = @faltam=""; \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$faltam; \
 	fi
 
-# The game and its art: all that `make play` installs. A tree's tests set
+# The game and its art: all that `make play` installs (dpkg-dev for
+# dpkg-parsechangelog, which dates the release). A tree's tests set
 # PACOTES_ALEM to the packages they need besides, and the native tree's
 # TESTES to -DBUILD_TESTING=ON.
-PACOTES_JOGO := cmake g++ make pkg-config liballegro4-dev zlib1g-dev
+PACOTES_JOGO := cmake g++ make pkg-config liballegro4-dev zlib1g-dev dpkg-dev
 PACOTES_E2E  := xvfb xdotool x11-apps imagemagick
 PACOTES_TESTES := libgtest-dev $(PACOTES_E2E)
+PACOTES_ALEM   :=
+TESTES         :=
+# The Debian packages (`make deb`; debian/control's Build-Depends come with
+# apt-get build-dep), and the tools the native tree's tests judge them with.
+PACOTES_DEB        := dpkg-dev git
+PACOTES_JUIZES_DEB := lintian appstream desktop-file-utils
+# The sanitized tree: clang and its sanitizer runtimes.
+PACOTES_SANITIZADO := clang libclang-rt-14-dev $(PACOTES_TESTES)
+# Windows: the cross compiler and the zip; Wine and its X tools for the tests.
+PACOTES_WINDOWS        := g++-mingw-w64-x86-64 patch zip imagemagick
+PACOTES_TESTES_WINDOWS := wine wine64 unzip x11-utils $(PACOTES_E2E)
+# The web: emscripten and the zip; Chromium and npm (for puppeteer) for the tests.
+PACOTES_WEB        := emscripten python3 zip terser
+PACOTES_TESTES_WEB := chromium $(if $(shell command -v npm),,npm) $(PACOTES_E2E)
+# The benchmarks: Google Benchmark, and Xvfb for the first frame.
+PACOTES_BENCH := libbenchmark-dev xvfb
+# The reproducible tree: a clock and a folder order of its own, and
+# diffoscope to show a difference.
+PACOTES_REPRODUCAO := faketime disorderfs diffoscope-minimal git
+# What `make test` installs: every tree's packages.
+PACOTES_TODOS := $(PACOTES_TESTES) $(PACOTES_DEB) $(PACOTES_JUIZES_DEB) $(PACOTES_SANITIZADO) \
+	$(PACOTES_WINDOWS) $(PACOTES_TESTES_WINDOWS) $(PACOTES_WEB) $(PACOTES_TESTES_WEB) $(PACOTES_REPRODUCAO)
 
 .PHONY: play build test
 
@@ -38,7 +62,7 @@ build:
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Every tree's tests, native first; the first tree that fails ends the run.
-ARVORES := nativa sanitizada windows web
+ARVORES := nativa sanitizada windows web reprodutivel
 test:
 	$(call instalar,$(PACOTES_JOGO) $(PACOTES_TODOS))
 	@for arvore in $(ARVORES); do \
@@ -47,27 +71,33 @@ test:
 	done
 
 # The native tree: the unit tests first, then the real programs in real
-# windows, the installed tree and the .deb.
+# windows, the installed tree and the .deb that `make deb` built.
 .PHONY: testar-nativa
-testar-nativa: PACOTES_ALEM = $(PACOTES_TESTES) $(PACOTES_DEB) $(PACOTES_JUIZES_DEB)
+testar-nativa: PACOTES_ALEM = $(PACOTES_TESTES) $(PACOTES_JUIZES_DEB)
 testar-nativa: TESTES = -DBUILD_TESTING=ON
-testar-nativa: build
+testar-nativa: build deb
 	cd $(BUILD) && ctest --output-on-failure -LE e2e && ctest --output-on-failure -L e2e
 
-# `make deb`: the Debian package, build/tabuleiro2_VERSION_ARCH.deb, made
-# by CPack from linux/; the native tree's tests judge it with Debian's tools.
-PACOTES_DEB        := dpkg-dev file
-PACOTES_JUIZES_DEB := lintian appstream desktop-file-utils
+# `make deb`: the source package (debian/) and the .deb it builds, by
+# dpkg-buildpackage from a copy of the tracked files in
+# $(PAQUETE)/tabuleiro2-VERSION; all it writes (.dsc, .tar.xz, .changes,
+# .buildinfo, .deb) lands in $(PAQUETE). The modes are set whatever the
+# umask, for the source tarball keeps them.
+PAQUETE := $(BUILD)/deb
 .PHONY: deb
-deb: PACOTES_ALEM = $(PACOTES_DEB)
-deb: build
-	cd $(BUILD) && cpack -G DEB
+deb:
+	$(call instalar,$(PACOTES_DEB))
+	dpkg-checkbuilddeps 2>/dev/null || { $(SUDO) apt-get update && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y --no-install-recommends ./; }
+	rm -rf $(PAQUETE) && mkdir -p $(PAQUETE)/tabuleiro2-$(VERSAO)
+	git ls-files -z | tar --null -T - -cf - | tar -xf - -C $(PAQUETE)/tabuleiro2-$(VERSAO)
+	chmod -R u=rwX,go=rX $(PAQUETE)/tabuleiro2-$(VERSAO)
+	cd $(PAQUETE)/tabuleiro2-$(VERSAO) && dpkg-buildpackage -us -uc -j$(JOBS)
 
 # The sanitized tree: clang, AddressSanitizer (leaks included) and
 # UndefinedBehaviorSanitizer, every test but the install and the package,
 # the real game included, and the fuzz targets' kept inputs replayed.
 SANITIZADO         := build-sanitizado
-PACOTES_SANITIZADO := clang libclang-rt-14-dev $(PACOTES_TESTES)
 .PHONY: testar-sanitizada construir-sanitizado fuzz
 
 testar-sanitizada: construir-sanitizado
@@ -94,23 +124,25 @@ fuzz: construir-sanitizado
 
 # `make bench`: the frame figures, and start to first frame in a real window.
 .PHONY: bench
-bench: PACOTES_ALEM = libbenchmark-dev xvfb
+bench: PACOTES_ALEM = $(PACOTES_BENCH)
 bench: build
 	$(BUILD)/bench/bancada_quadro
 	bench/primeiro_quadro.sh $(BUILD)/tabuleiro2 $(BUILD)/bench/primeiro_quadro
+
+# Where Allegro's upstream tarball is fetched and checked, once for both
+# ports (and for the reproducible tree's clones).
+BAIXADOS := $(CURDIR)/build-allegro
 
 # Windows (see windows/README.md): the game and the editor cross-built with
 # mingw-w64, build-windows/tabuleiro2-<version>-win64.zip; its tests play
 # the zip under Wine on a private Xvfb.
 WINDOWS                := build-windows
-PACOTES_WINDOWS        := g++-mingw-w64-x86-64 patch zip imagemagick
-PACOTES_TESTES_WINDOWS := wine wine64 unzip x11-utils $(PACOTES_E2E)
 .PHONY: windows testar-windows
 
 windows: build
 	$(call instalar,$(PACOTES_WINDOWS) $(PACOTES_ALEM))
 	cmake -S windows -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/windows/mingw64.cmake \
-	  -DTABULEIRO2_NATIVO=$(CURDIR)/$(BUILD)
+	  -DTABULEIRO2_NATIVO=$(CURDIR)/$(BUILD) -DTABULEIRO2_BAIXADOS=$(BAIXADOS)
 	cmake --build $(WINDOWS) -j $(JOBS)
 
 testar-windows: PACOTES_ALEM = $(PACOTES_TESTES_WINDOWS)
@@ -125,13 +157,12 @@ testar-windows: windows
 WEB                := build-web
 PORTA              ?= 8000
 EMCC_ENV           := NODE_PATH=/usr/share/nodejs
-PACOTES_WEB        := emscripten python3 zip terser
-PACOTES_TESTES_WEB := chromium $(if $(shell command -v npm),,npm) $(PACOTES_E2E)
 .PHONY: web play-web testar-web bench-web
 
 web: build
 	$(call instalar,$(PACOTES_WEB) $(PACOTES_ALEM))
-	$(EMCC_ENV) emcmake cmake -S web -B $(WEB) -DTABULEIRO2_NATIVO=$(CURDIR)/$(BUILD)
+	$(EMCC_ENV) emcmake cmake -S web -B $(WEB) -DTABULEIRO2_NATIVO=$(CURDIR)/$(BUILD) \
+	  -DTABULEIRO2_BAIXADOS=$(BAIXADOS)
 	$(EMCC_ENV) cmake --build $(WEB) -j $(JOBS)
 
 play-web: web
@@ -151,6 +182,21 @@ bench-web: web
 	cmake --build $(WEB) --target testes_web
 	node bench/pagina_web.mjs $(WEB) $(WEB)/npm/node_modules
 
-# What `make test` installs: every tree's packages.
-PACOTES_TODOS := $(PACOTES_TESTES) $(PACOTES_DEB) $(PACOTES_JUIZES_DEB) $(PACOTES_SANITIZADO) \
-	$(PACOTES_WINDOWS) $(PACOTES_TESTES_WINDOWS) $(PACOTES_WEB) $(PACOTES_TESTES_WEB)
+# `make release`: this version's three downloads, the .deb, the Windows zip
+# and the web zip, in $(RELEASE)/ with their SHA256SUMS; each is built to be
+# the same byte for byte wherever and whenever it is built.
+RELEASE := build-release
+.PHONY: release testar-reprodutivel
+release: deb windows web
+	rm -rf $(RELEASE) && mkdir $(RELEASE)
+	cp $(PAQUETE)/tabuleiro2_$(VERSAO)_*.deb $(WINDOWS)/tabuleiro2-$(VERSAO)-win64.zip \
+	  $(WEB)/tabuleiro2-$(VERSAO)-web.zip $(RELEASE)/
+	cd $(RELEASE) && sha256sum tabuleiro2* >SHA256SUMS && cat SHA256SUMS
+
+# The reproducible tree: `make release` in two clones of this tree at other
+# paths, under another time zone, umask, locale, clock and folder order;
+# their downloads must be the same byte for byte.
+REPRODUCAO := build-reproducao
+testar-reprodutivel:
+	$(call instalar,$(PACOTES_REPRODUCAO))
+	tests/e2e/reprodutivel.sh $(REPRODUCAO) $(BAIXADOS)

@@ -6,7 +6,7 @@ set -u
 JOGO=$(realpath "$1")
 PRIMEIRO_QUADRO=$(realpath "$2")
 AQUI=$(cd "$(dirname "$0")" && pwd)
-. "$AQUI/../tests/e2e/comum.sh"
+. "$AQUI/../apoio/janela.sh"
 iniciar_xvfb
 # Plain images: a background of one colour the poll looks for, and squares.
 IMAGENS=$(mktemp -d)

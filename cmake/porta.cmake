@@ -1,7 +1,7 @@
 # What the Windows and the web ports share, included before their project():
-# the version, the game's source list, the main build's C++ settings,
-# Release by default, the native build tree that drew the art,
-# construir_allegro, editor_com_dados_ao_lado and empacotar_zip.
+# the version, the game's source list, the main build's C++ settings, the
+# release's date, Release by default, the native build tree that drew the
+# art, construir_allegro, editor_com_dados_ao_lado and empacotar_zip.
 get_filename_component(raiz ${CMAKE_CURRENT_LIST_DIR} DIRECTORY)
 
 # One version for every build: the one the main CMakeLists.txt declares.
@@ -9,10 +9,17 @@ file(STRINGS ${raiz}/CMakeLists.txt linha REGEX "^project\\(tabuleiro2 VERSION "
 string(REGEX MATCH "VERSION ([0-9.]+)" _ "${linha}")
 set(VERSAO_TABULEIRO2 ${CMAKE_MATCH_1})
 include(${CMAKE_CURRENT_LIST_DIR}/fontes.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/compilacao.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/lancamento.cmake)
+lancamento(${VERSAO_TABULEIRO2})
 
-set(CMAKE_CXX_STANDARD 20)
-set(CMAKE_CXX_STANDARD_REQUIRED ON)
-set(CMAKE_CXX_EXTENSIONS OFF)
+# The build's own paths kept out of what it makes, the game's objects and
+# Allegro's (ALLEGRO_SEM_CAMINHOS, for its configure step): a zip is the
+# same wherever it is built.
+set(sem_caminhos -ffile-prefix-map=${raiz}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
+add_compile_options(${sem_caminhos})
+list(JOIN sem_caminhos " " ALLEGRO_SEM_CAMINHOS)
+set(ALLEGRO_SEM_CAMINHOS "-DCMAKE_C_FLAGS=${ALLEGRO_SEM_CAMINHOS}")
 if(NOT CMAKE_BUILD_TYPE)
   set(CMAKE_BUILD_TYPE Release)
 endif()
@@ -53,7 +60,10 @@ endfunction()
 
 # The zip a player downloads, nome.zip, made target zip: the files of
 # ARQUIVOS at its root and those of NA_PASTA in its folder PASTA, rebuilt
-# when they or the targets and files of DEPENDS change.
+# when they or the targets and files of DEPENDS change. Byte for byte the
+# same from the same sources: names sorted, no extra fields (-X), the modes
+# set whatever the umask, every file dated the release in UTC (zip writes
+# local time).
 function(empacotar_zip nome)
   cmake_parse_arguments(PARSE_ARGV 1 zip "" PASTA "ARQUIVOS;NA_PASTA;DEPENDS")
   set(pasta ${PROJECT_BINARY_DIR}/${nome})
@@ -62,8 +72,11 @@ function(empacotar_zip nome)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${pasta}/${zip_PASTA}
     COMMAND ${CMAKE_COMMAND} -E copy ${zip_NA_PASTA} ${pasta}/${zip_PASTA}
     COMMAND ${CMAKE_COMMAND} -E copy ${zip_ARQUIVOS} ${pasta}
-    COMMAND ${CMAKE_COMMAND} -E chdir ${pasta} zip -q -r -X ../${nome}.zip .
+    COMMAND chmod -R u=rwX,go=rX ${pasta}
+    COMMAND find ${pasta} -exec touch -d @${EPOCA_LANCAMENTO} {} +
+    COMMAND sh -c "cd '${pasta}' && find . -type f | LC_ALL=C sort | TZ=UTC zip -q -X -D ../${nome}.zip -@"
     DEPENDS ${zip_DEPENDS} ${zip_NA_PASTA}
-    COMMENT "Packing ${nome}.zip")
+    COMMENT "Packing ${nome}.zip"
+    VERBATIM)
   add_custom_target(zip ALL DEPENDS ${nome}.zip)
 endfunction()

@@ -1,6 +1,6 @@
 # Install: the game beside its data, laid out as Debian lays out games, a
 # launcher on the PATH that starts it there, desktop entries, icons, man
-# pages and the metainfo software centres read; linux/debian/ packs the lot.
+# pages and the metainfo software centres read; debian/ packs the lot.
 include(GNUInstallDirs)
 
 # Relative to the prefix: the launchers (a folder on Debian's PATH) and the
@@ -22,10 +22,11 @@ file(RELATIVE_PATH JOGO_RELATIVO /p/${pasta_lancador} /p/${pasta_jogo}/tabuleiro
 configure_file(linux/lancador.sh.in lancador/tabuleiro2 @ONLY)
 install(PROGRAMS ${PROJECT_BINARY_DIR}/lancador/tabuleiro2 DESTINATION ${pasta_lancador})
 
-set(dados ${PROJECT_BINARY_DIR}/data)
-list(TRANSFORM imagens_jogo PREPEND ${dados}/ OUTPUT_VARIABLE arquivos_imagens)
-install(FILES ${arquivos_imagens} ${dados}/tabuleiro.map DESTINATION ${pasta_dados})
-install(DIRECTORY ${dados}/boards DESTINATION ${pasta_dados})
+# The images and the boards, from the build tree's data folder (linux/jogar.cmake).
+foreach(arquivo IN LISTS imagens_jogo tabuleiros_jogo)
+  get_filename_component(pasta ${arquivo} DIRECTORY)
+  install(FILES ${dados}/${arquivo} DESTINATION ${pasta_dados}/${pasta})
+endforeach()
 install(DIRECTORY ${PROJECT_BINARY_DIR}/icones/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 list(TRANSFORM entradas_desktop PREPEND linux/ OUTPUT_VARIABLE arquivos_desktop)
 install(FILES ${arquivos_desktop} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -41,32 +42,12 @@ endforeach()
 add_custom_target(manual ALL DEPENDS ${paginas_comprimidas})
 install(FILES ${paginas_comprimidas} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
-# The release the metainfo names is the one at the top of the changelog,
-# which must be the project's version.
-file(STRINGS linux/debian/changelog versoes REGEX "^tabuleiro2 \\(")
-file(STRINGS linux/debian/changelog assinaturas REGEX "^ -- ")
-list(GET versoes 0 versao)
-list(GET assinaturas 0 assinatura)
-string(REGEX MATCH "\\((.*)\\)" versao "${versao}")
-if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
-  message(FATAL_ERROR "linux/debian/changelog is at ${CMAKE_MATCH_1}, the project at ${PROJECT_VERSION}")
-endif()
-string(REGEX MATCH ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9]+) " data "${assinatura}")
-set(meses Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-list(FIND meses "${CMAKE_MATCH_2}" mes)
-if(mes LESS 0)
-  message(FATAL_ERROR "linux/debian/changelog: no date in '${assinatura}'")
-endif()
-math(EXPR mes "${mes} + 1")
-if(mes LESS 10)
-  set(mes 0${mes})
-endif()
-set(DATA_VERSAO ${CMAKE_MATCH_3}-${mes}-${CMAKE_MATCH_1})
+# The release the metainfo names, and its day, are the top of debian/changelog.
+include(cmake/lancamento.cmake)
+lancamento(${PROJECT_VERSION})
 set(metainfo org.tabuleiro2.tabuleiro2.metainfo.xml)
 configure_file(linux/${metainfo}.in ${metainfo} @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-
-include(linux/debian/pacote.cmake)
 
 # The board editor beside the launcher; it finds the images relative to
 # itself, as the launcher does.

@@ -7,7 +7,7 @@ set -u
 RAIZ=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=$(cd "${1:-$RAIZ/build}" && pwd) || exit 1
 DOCS=$(realpath "${2:-$RAIZ/docs}")
-. "$RAIZ/tests/e2e/comum.sh"
+. "$RAIZ/apoio/janela.sh"
 iniciar_xvfb
 preparar_pasta "$BUILD/data"
 cp "$BUILD/data/tabuleiro.map" . || falhar "no sample board: build first"

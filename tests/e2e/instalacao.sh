@@ -1,6 +1,7 @@
 #!/bin/bash
 # The game installed by cmake --install into a temporary prefix, then the
-# .deb: Debian's own tools find no fault in it, and each launcher plays
+# source package and the .deb `make deb` built into BUILD_FOLDER/deb:
+# Debian's own tools find no fault in them, and each launcher plays
 # from a folder without the game's files, and the editor finds its images. Usage: instalacao.sh BUILD_FOLDER
 set -u
 . "$(dirname "$0")/comum.sh"
@@ -28,9 +29,10 @@ saida=$(timeout 20 "$PASTA/prefixo/games/tabuleiro2" nenhum.map 2>/dev/null); es
 TITULO='^tabuleiro\.map - pincel: parede - ' iniciar_jogo "$PASTA/prefixo/games/tabuleiro2-editor"
 sair_com_esc
 
-(cd "$1" && cpack -G DEB -B "$PASTA" >/dev/null) && deb=$(ls "$PASTA"/tabuleiro2_*.deb) || falhar "cpack made no .deb"
+deb=$(ls "$1"/deb/tabuleiro2_*.deb) && changes=$(ls "$1"/deb/tabuleiro2_*.changes) || falhar "no .deb in $1/deb: make deb"
 dpkg-deb -f "$deb" Depends | grep -Eq '(^|, )liballegro4\.4( |,|$)' || falhar "Depends lacks liballegro4.4"
-achados=$(lintian --fail-on error,warning "$deb" 2>/dev/null) || falhar "lintian: $achados"
+# The .changes names the .dsc, the source tarball and the .deb: lintian reads them all.
+achados=$(lintian --pedantic --fail-on error,warning,pedantic "$changes" 2>/dev/null) || falhar "lintian: $achados"
 dpkg-deb -x "$deb" "$PASTA/raiz" || falhar "the package does not unpack"
 achados=$(desktop-file-validate "$PASTA"/raiz/usr/share/applications/*.desktop 2>&1) && [ -z "$achados" ] || falhar "desktop-file-validate: $achados"
 # lintian checks each icon's size against its folder, but not the PNG itself.

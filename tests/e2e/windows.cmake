@@ -7,13 +7,11 @@ add_test(NAME windows.limpar COMMAND bash ${e2e}/wine.sh remover ${prefixo})
 set_tests_properties(windows.preparar PROPERTIES FIXTURES_SETUP wine LABELS windows)
 set_tests_properties(windows.limpar PROPERTIES FIXTURES_CLEANUP wine LABELS windows)
 set(pasta ${prefixo}/drive_c/tabuleiro2)
-foreach(teste janela andar falhas_inicio)
-  add_test(NAME windows.${teste} COMMAND ${e2e}/${teste}.sh ${pasta}/tabuleiro2.exe ${pasta})
-endforeach()
-add_test(NAME windows.editor COMMAND ${e2e}/editor.sh ${pasta}/tabuleiro2-editor.exe)
+include(${e2e}/roteiros.cmake)
+testes_e2e(windows ${pasta}/tabuleiro2.exe ${pasta} ${pasta}/tabuleiro2-editor.exe)
 # jogar.bat with no board plays the sample one in its own folder, from any folder.
 add_test(NAME windows.jogar_bat COMMAND ${e2e}/janela.sh ${pasta}/jogar.bat ${pasta})
-set_tests_properties(windows.janela windows.andar windows.falhas_inicio windows.editor windows.jogar_bat
+set_tests_properties(${TESTES_E2E} windows.jogar_bat
   PROPERTIES
   FIXTURES_REQUIRED wine LABELS windows ENVIRONMENT E2E_WINE=${prefixo} RESOURCE_LOCK wine)
 # Allegro's Windows start-up asks for a 1 ms timer and gives it back at exit
