@@ -125,7 +125,8 @@ function marcar_restaurado(sim) {
 }
 
 // Runs the editor on the board bytes (null: a new board) named arquivo;
-// any draft ends, unless this board is the draft restored.
+// any draft ends, unless this board is the draft restored, which the editor
+// opens as unsaved (--rascunho).
 function editar(arquivo, bytes, rascunho = false) {
   nome = arquivo;
   aberto = bytes;

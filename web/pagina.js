@@ -26,9 +26,9 @@ function rodar(criar, opcoes) {
       if (opcoes.quadro) opcoes.quadro();
       canvas.dispatchEvent(new Event('quadro'));
     },
-    titulo: (titulo) => {
-      document.title = titulo;
-      if (opcoes.titulo) opcoes.titulo(titulo);
+    titulo: (novo) => {
+      document.title = novo;
+      if (opcoes.titulo) opcoes.titulo(novo);
     },
     falhar: (erro) => {
       modulo.parar();
@@ -69,10 +69,10 @@ function em_execucao() {
 
 // The end of a run, shown and said; the page comes back from full screen
 // to show it.
-function mostrar_fim(fim) {
-  document.getElementById('saida').textContent = fim;
+function mostrar_fim(frase) {
+  document.getElementById('saida').textContent = frase;
   document.getElementById('fim').hidden = false;
-  anunciar(fim);
+  anunciar(frase);
   sair_da_tela_cheia();
 }
 
@@ -172,11 +172,13 @@ for (let i = 0; i < 10; i++) TECLAS['Digit' + i] = 27 + i;                      
 for (let i = 0; i < 10; i++) TECLAS['Numpad' + i] = 37 + i;                       // KEY_0_PAD to KEY_9_PAD
 for (let i = 1; i <= 12; i++) TECLAS['F' + i] = 46 + i;                           // KEY_F1 to KEY_F12
 
-// Key tecla (a name of TECLAS) pressed (1) or released, with the character
-// it types (0: none), to the running program; a key it does not know, to none.
+// Key nome_da_tecla (a name in TECLAS) pressed (1) or released, with the
+// character it types (0: none), to the running program; a key not in
+// TECLAS, to none.
 function tecla(nome_da_tecla, caractere, pressionada) {
   const em_curso = em_execucao();
-  if (em_curso && Object.hasOwn(TECLAS, nome_da_tecla)) em_curso._web_tecla(TECLAS[nome_da_tecla], caractere, pressionada);
+  if (em_curso && Object.hasOwn(TECLAS, nome_da_tecla))
+    em_curso._web_tecla(TECLAS[nome_da_tecla], caractere, pressionada);
 }
 
 // Every key to the program with no click first; those of sem_efeito (names
