@@ -16,3 +16,5 @@ endforeach()
 
 # The background, then the element images in the loader's order.
 set(imagens_jogo chao.bmp parede.bmp monstro0.bmp monstro1.bmp avatar0.bmp avatar1.bmp)
+# The boards the game ships, relative to data/: the sample board first.
+set(tabuleiros_jogo tabuleiro.map boards/avatares.map boards/campo.map boards/corredor.map)

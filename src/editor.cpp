@@ -194,7 +194,12 @@ int main(int argc, char** argv) {
         if (argc != 3) falhar("Uso", "tabuleiro2-editor --verificar ARQUIVO");
         return verificar(argv[2]);
     }
-    nome = argc > 1 ? argv[1] : ARQUIVO_TABULEIRO;
+    if (argc == 3 && strcmp(argv[1], "--rascunho") == 0) {
+        nome = argv[2];
+        alterado = 1;
+    } else {
+        nome = argc > 1 ? argv[1] : ARQUIVO_TABULEIRO;
+    }
     iniciar();
     editar();
     encerrar();

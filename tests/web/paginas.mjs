@@ -151,7 +151,7 @@ async function testar_idiomas(navegador, endereco) {
   for (const [url, idioma, lang, nome, frase] of casos) {
     const pagina = await abrir(navegador, endereco + url, { idioma });
     await esperar(pagina, (f) => document.body.innerText.includes(f), url + ' in ' + idioma + ': no "' + frase + '"', frase);
-    const visto = await pagina.evaluate(async () => [document.documentElement.lang, (document.querySelector('[data-tecla="38"]') ||
+    const visto = await pagina.evaluate(async () => [document.documentElement.lang, (document.querySelector('[data-tecla="ArrowUp"]') ||
       {}).ariaLabel || document.querySelector('#descartar').textContent, document.getElementById('anuncio').textContent,
       (await (await fetch(document.querySelector('link[rel=manifest]').href)).json()).lang]);
     if (visto[0] !== lang || visto[1] !== nome || visto[3] !== lang) falhar(url + ' in ' + idioma + ': ' + visto);
@@ -167,10 +167,14 @@ const PINTADAS = '0'.repeat(34) + '2' + '0'.repeat(94) + '1'.repeat(14) + '0'.re
 const sem_rascunho = (k) => !localStorage.getItem(k) && document.getElementById('rascunho').hidden;
 
 // The page reopened (reloaded, or in a browser closed and opened again on
-// the same profile): the draft's board drawn as it was, said unsaved.
+// the same profile): the draft's board drawn as it was, said unsaved, and
+// unsaved to the editor too: * in the title, the first Esc only warns.
 async function esperar_restaurado(pagina, antes) {
   await esperar(pagina, () => !document.getElementById('rascunho').hidden && !!window.espia.primeiro, 'no draft back');
   if (!(await quadro(pagina, 'primeiro')).equals(antes)) falhar('the draft drawn otherwise than it was painted');
+  await esperar_titulo(pagina, '^tabuleiro\\.map\\* - ');
+  await teclar(pagina, 'Escape', '^tabuleiro\\.map\\* - .*Esc de novo sai sem gravar');
+  if (await pagina.evaluate(terminou)) falhar('one Esc ended the editor on a restored draft');
 }
 
 // A board painted, kept at each change, back after a reload and after the
