@@ -22,7 +22,7 @@ function rodar(criar, opcoes) {
     canvas: canvas,
     onRuntimeInitialized: () => { situacao.estado = opcoes.ativo; },
     quadro: () => {
-      situacao.quadros++;
+      if (!situacao.quadros++) situacao.primeiro_quadro = performance.now();
       if (opcoes.quadro) opcoes.quadro();
       canvas.dispatchEvent(new Event('quadro'));
     },
@@ -255,9 +255,10 @@ function sair_da_tela_cheia() {
 }
 
 // Button botao puts elemento full screen and brings it back; it is pressed
-// while in full screen. Hidden where the browser has no full screen.
+// while in full screen. Hidden where the browser has no element full
+// screen (an iPhone's Safari) or allows none here (a frame).
 function ouvir_tela_cheia(botao, elemento) {
-  botao.hidden = !elemento.requestFullscreen;
+  botao.hidden = !elemento.requestFullscreen || !document.fullscreenEnabled;
   botao.addEventListener('click', () => {
     if (document.fullscreenElement) sair_da_tela_cheia();
     else elemento.requestFullscreen().catch(() => {});
@@ -268,7 +269,7 @@ function ouvir_tela_cheia(botao, elemento) {
 
 // A standard gamepad's d-pad (buttons 12 to 15) and left stick act as the
 // arrows, Start (9) as Esc, held while held; read at every animation frame
-// while one is connected, and never otherwise.
+// while one is connected, and never otherwise, nor where the browser has none.
 const BOTOES_CONTROLE = [[12, 'ArrowUp'], [13, 'ArrowDown'], [14, 'ArrowLeft'], [15, 'ArrowRight'], [9, 'Escape']];
 const EIXO_INCLINADO = 0.5;
 function ouvir_controle() {
@@ -290,6 +291,7 @@ function ouvir_controle() {
     lendo = controles.length > 0;
     if (lendo) requestAnimationFrame(ler);
   };
+  if (!navigator.getGamepads) return;
   window.addEventListener('gamepadconnected', () => {
     if (!lendo) requestAnimationFrame(ler);
     lendo = true;
