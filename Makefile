@@ -128,7 +128,7 @@ WEB                := build-web
 PORTA              ?= 8000
 EMCC_ENV           := NODE_PATH=/usr/share/nodejs
 PACOTES_WEB        := emscripten python3 zip terser
-PACOTES_TESTES_WEB := chromium firefox-esr webkit2gtk-driver $(if $(shell command -v npm),,npm) $(PACOTES_E2E)
+PACOTES_TESTES_WEB := chromium firefox-esr webkit2gtk-driver locales $(if $(shell command -v npm),,npm) $(PACOTES_E2E)
 .PHONY: web play-web testar-web bench-web
 
 web: build

@@ -7,6 +7,7 @@
 // abrir_navegador(motor, modulos, { perfil, idioma }) gives a browser:
 //   motor, versao; perfil, and duravel: whether storage outlives the browser
 //   on that profile; toque: whether a page can be given a touch screen;
+//   botao_direito: whether the right button can be pressed and released;
 //   contexto(): a new one with storage of its own; padrao(): the shared one;
 //   fechar(). A context: abrir(url, { width, height, toque }), fechar().
 // A page: ir(url), recarregar(), avaliar(fn, ...args) (JSON values only),
@@ -99,6 +100,7 @@ async function abrir_puppeteer(motor, modulos, perfil, idioma) {
     versao: await navegador.version(),
     duravel: true,
     toque: motor === 'chromium',
+    botao_direito: true,
     contexto: async () => contexto(await navegador.createBrowserContext(), true),
     padrao: async () => contexto(navegador.defaultBrowserContext(), false),
     fechar: () => navegador.close(),
@@ -197,6 +199,7 @@ async function abrir_webkit(idioma) {
     versao: padrao.sessao.versao,
     duravel: false,
     toque: false,
+    botao_direito: false, // its WebDriver releases the right button as the left, and keeps the right held
     contexto,
     padrao: async () => padrao,
     fechar: async () => {

@@ -2,8 +2,11 @@
 // automation mode, driven by WebKitWebDriver over classic W3C WebDriver
 // (plain HTTP and JSON, here through fetch), on a private Xvfb. A driver
 // runs one session, one browser: each session here has a driver of its own.
-import { spawn } from 'node:child_process';
+import { execFileSync, spawn } from 'node:child_process';
+import { existsSync, mkdirSync, mkdtempSync, renameSync, rmSync } from 'node:fs';
 import { createServer } from 'node:net';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 
 export const DRIVER = '/usr/bin/WebKitWebDriver';
 const MINIBROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
@@ -37,13 +40,29 @@ async function pedir(base, metodo, caminho, corpo) {
   return value;
 }
 
-// A new browser on display, its pages' language idioma (as a GTK program
-// takes it, from the environment): an object with the session's commands.
+// The environment of a program in language idioma (pt-BR): WebKitGTK gives
+// its pages the C library's locale, which Debian's locales package defines
+// and here is compiled once into a folder of our own, as a system may have
+// none but C.
+function localidade(idioma) {
+  const nome = idioma.replace('-', '_') + '.UTF-8', pasta = join(tmpdir(), 'tabuleiro2-localidades');
+  if (!existsSync(join(pasta, nome))) {
+    if (!existsSync('/usr/share/i18n/locales/' + nome.slice(0, -6))) throw new Error('no locale ' + nome + ' (Debian package locales)');
+    const nova = mkdtempSync(pasta + '-');
+    execFileSync('localedef', ['-i', nome.slice(0, -6), '-f', 'UTF-8', join(nova, nome)]);
+    mkdirSync(pasta, { recursive: true });
+    try { renameSync(join(nova, nome), join(pasta, nome)); } catch (e) { /* another test's came first */ }
+    rmSync(nova, { recursive: true, force: true });
+  }
+  return { LOCPATH: pasta, LANG: nome, LC_ALL: nome, LANGUAGE: '' };
+}
+
+// A new browser on display, its pages in language idioma: an object with
+// the session's commands.
 export async function abrir_sessao(display, idioma) {
   const porta = await porta_livre();
-  const local = idioma.replace('-', '_');
   const driver = spawn(DRIVER, ['--port=' + porta, '--host=127.0.0.1'], { stdio: 'ignore',
-    env: { ...process.env, DISPLAY: display, LANGUAGE: local, LANG: local + '.UTF-8', LC_ALL: '' } });
+    env: { ...process.env, DISPLAY: display, ...localidade(idioma) } });
   const raiz = 'http://127.0.0.1:' + porta;
   for (let fim = Date.now() + 10000; !(await fetch(raiz + '/status').then((r) => r.ok, () => false));) {
     if (Date.now() > fim || driver.exitCode !== null) throw new Error('WebKitWebDriver did not start');
