@@ -84,7 +84,9 @@ async function abrir_puppeteer(motor, modulos, perfil, idioma) {
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   } : {
     browser: 'firefox', executablePath: PROGRAMAS.firefox[0], headless: true, userDataDir: perfil,
-    extraPrefsFirefox: { 'intl.accept_languages': idioma, 'intl.locale.requested': idioma },
+    // Each page focused as it is brought to the front, as a window is, with
+    // no window manager to give it: full screen needs it.
+    extraPrefsFirefox: { 'intl.accept_languages': idioma, 'intl.locale.requested': idioma, 'focusmanager.testmode': true },
   });
   const contexto = (c, proprio) => ({
     abrir: async (url, tela) => {
@@ -117,7 +119,7 @@ function pagina_puppeteer(p, motor) {
     mover: (x, y) => p.mouse.move(x, y),
     pressionar: (botao) => p.mouse.down({ button: botao }),
     largar: (botao) => p.mouse.up({ button: botao }),
-    clicar: (seletor) => p.click(seletor),
+    clicar: async (seletor) => { await p.bringToFront(); await p.click(seletor); }, // a player's click is in the focused window
     escolher_arquivo: async (seletor, caminho) => (await p.$(seletor)).uploadFile(caminho),
     // A touch screen, where Chromium's emulation gives one.
     tamanho: ({ width, height, toque }) => p.setViewport({ width, height,
