@@ -85,8 +85,12 @@ async function abrir_puppeteer(motor, modulos, perfil, idioma) {
   } : {
     browser: 'firefox', executablePath: PROGRAMAS.firefox[0], headless: true, userDataDir: perfil,
     // Each page focused as it is brought to the front, as a window is, with
-    // no window manager to give it: full screen needs it.
-    extraPrefsFirefox: { 'intl.accept_languages': idioma, 'intl.locale.requested': idioma, 'focusmanager.testmode': true },
+    // no window manager to give it: full screen needs it. Downloads saved
+    // in the profile with no panel, which would take the focus from the
+    // pages after.
+    extraPrefsFirefox: { 'intl.accept_languages': idioma, 'intl.locale.requested': idioma, 'focusmanager.testmode': true,
+      'browser.download.alwaysOpenPanel': false, 'browser.download.always_ask_before_handling_new_types': false,
+      'browser.download.folderList': 2, 'browser.download.useDownloadDir': true, 'browser.download.dir': join(perfil, 'baixados') },
   });
   const contexto = (c, proprio) => ({
     abrir: async (url, tela) => {
