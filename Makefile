@@ -37,9 +37,10 @@ PACOTES_SANITIZADO := clang libclang-rt-14-dev $(PACOTES_TESTES)
 # Windows: the cross compiler and the zip; Wine and its X tools for the tests.
 PACOTES_WINDOWS        := g++-mingw-w64-x86-64 patch zip imagemagick
 PACOTES_TESTES_WINDOWS := wine wine64 unzip x11-utils $(PACOTES_E2E)
-# The web: emscripten and the zip; Chromium and npm (for puppeteer) for the tests.
+# The web: emscripten and the zip; for the tests the three engines (WebKit asks
+# for its locale), and npm for puppeteer.
 PACOTES_WEB        := emscripten python3 zip terser
-PACOTES_TESTES_WEB := chromium $(if $(shell command -v npm),,npm) $(PACOTES_E2E)
+PACOTES_TESTES_WEB := chromium firefox-esr webkit2gtk-driver locales $(if $(shell command -v npm),,npm) $(PACOTES_E2E)
 # The benchmarks: Google Benchmark, and Xvfb for the first frame.
 PACOTES_BENCH := libbenchmark-dev xvfb
 # The reproducible tree: a clock and a folder order of its own, and
@@ -151,9 +152,11 @@ testar-windows: windows
 
 # The web pages (see web/README.md): the game and the editor built by
 # Debian's emscripten into build-web/ and its zip; `make play-web` serves
-# them on 127.0.0.1; their tests run them in headless Chromium beside the
-# native programs. emcc finds its acorn in NODE_PATH; npm comes with
-# nodesource's nodejs where that is installed, elsewhere from Debian.
+# them on 127.0.0.1; their tests run them in the three browser engines
+# players use, Debian's Chromium, Firefox and WebKit, beside the native
+# programs; `ctest -L firefox` in build-web/ runs one engine's alone. emcc
+# finds its acorn in NODE_PATH; npm comes with nodesource's nodejs where
+# that is installed, elsewhere from Debian.
 WEB                := build-web
 PORTA              ?= 8000
 EMCC_ENV           := NODE_PATH=/usr/share/nodejs
@@ -174,9 +177,10 @@ testar-web: web
 	cmake --build $(WEB) --target testes_web
 	cd $(WEB) && ctest --output-on-failure
 
-# The page's figures in headless Chromium: an empty page's time, the cold
-# and the service worker's first frame against it, the frame period, the
-# bytes a cold load transfers raw, the largest file and the zip.
+# The page's figures in each engine: two floors (an empty page; the .wasm
+# compiled and the canvas painted once), the cold and the service worker's
+# first frame against both, the frame period, the bytes a cold load
+# transfers raw, the largest file and the zip.
 bench-web: PACOTES_ALEM = $(PACOTES_TESTES_WEB)
 bench-web: web
 	cmake --build $(WEB) --target testes_web

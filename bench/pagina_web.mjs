@@ -1,65 +1,69 @@
-// The web page's figures, in headless Chromium on 127.0.0.1, each load in a
-// fresh profile: the time from navigation to the first frame on a cold load
-// and on the next visit, served by the service worker, each beside that of
-// an empty page with one script in the same run (medians of nine,
-// interleaved); the median frame period over 100 frames; the bytes a cold
-// load transfers, raw, the page's own and the worker's keeping the rest;
-// the largest file of the pages, and the zip's size.
-// Usage: node pagina_web.mjs BUILD_WEB NODE_MODULES
+// The web page's figures in each browser engine players use (Chromium,
+// Firefox, WebKit, as Debian ships them), on 127.0.0.1, each load in a
+// fresh profile: two floors measured in the same run, an empty page with
+// one script and the module floor, a page that only compiles the game's own
+// .wasm as the game's page does and paints its canvas once; the time from
+// navigation to the game's first frame on a cold load and on the next
+// visit, served by the service worker, each as a ratio to both floors
+// (medians of nine, interleaved); the median frame period over 100 frames;
+// the bytes a cold load transfers, raw, the page's own and the worker's
+// keeping the rest; the largest file of the pages, and the zip's size.
+// Usage: node pagina_web.mjs BUILD_WEB NODE_MODULES [ENGINE...]
 import { mkdtempSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { abrir_chromium, servir } from '../tests/web/navegador.mjs';
+import { abrir_navegador, MOTORES, servir } from '../apoio/navegador.mjs';
 
-const [pasta_web, modulos] = process.argv.slice(2);
+const [pasta_web, modulos, ...motores] = process.argv.slice(2);
 const CARGAS = 9, QUADROS = 100, ASSENTAR = 1000; // ms a new tab is left
 
 const mediana = (v) => [...v].sort((a, b) => a - b)[Math.floor(v.length / 2)];
+const esperar = (ms) => new Promise((r) => setTimeout(r, ms));
 
-// Each frame's time, from the navigation's start, into window.instantes;
-// window.quadros(n) resolves once there are n, with nothing polling the page.
-function anotar_quadros() {
-  window.instantes = [];
-  let esperados = Infinity, pronto;
-  window.quadros = (n) => new Promise((r) => { esperados = n; pronto = r; if (instantes.length >= n) r(); });
-  document.addEventListener('DOMContentLoaded', () => document.querySelector('canvas')
-    .addEventListener('quadro', () => {
-      if (window.instantes.push(performance.now()) >= esperados) pronto();
-    }));
+// In the page: its first frame's time from the navigation's start, as the
+// page itself notes it, once there is one.
+function primeiro_quadro() {
+  return new Promise((pronto) => {
+    const ver = () => (window.tabuleiro2.primeiro_quadro ? pronto(window.tabuleiro2.primeiro_quadro) : undefined);
+    document.querySelector('canvas').addEventListener('quadro', ver);
+    ver();
+  });
 }
 
-// A new tab of contexto, once Chromium has drawn its window: a new window
-// loads the browser's own pages (the address bar's menus) on these same two
-// cores, which made the empty page's time swing from 32 to 47 ms between
-// runs. A player's browser has done that long before they type an address.
-async function abrir_aba(contexto) {
-  const pagina = await contexto.newPage();
-  await new Promise((pronto) => setTimeout(pronto, ASSENTAR));
+// In the page: the times of its next n frames.
+function quadros(n) {
+  return new Promise((pronto) => {
+    const instantes = [];
+    document.querySelector('canvas').addEventListener('quadro', () => {
+      if (instantes.push(performance.now()) === n) pronto(instantes);
+    });
+  });
+}
+
+// The bytes of the page's responses' bodies, as its own resource timing
+// counts them.
+function bytes_da_pagina() {
+  return [...performance.getEntriesByType('navigation'), ...performance.getEntriesByType('resource')]
+    .reduce((soma, e) => soma + e.encodedBodySize, 0);
+}
+
+// A new tab of contexto, once the browser has drawn its window: a new
+// window loads the browser's own pages on these same two cores, which made
+// Chromium's empty page swing from 32 to 47 ms between runs. A player's
+// browser has done that long before they type an address.
+async function aba(contexto) {
+  const pagina = await contexto.abrir(null, { width: 820, height: 700 });
+  await esperar(ASSENTAR);
   return pagina;
 }
 
-// Page url in contexto: the times of its first n frames, and the bytes of
-// its responses' bodies, as the page's own resource timing counts them
-// (DevTools' network events would have the page record a stack for every
-// request its scripts make, work the empty page is never given).
-async function carregar(contexto, url, n) {
-  const pagina = await abrir_aba(contexto);
-  await pagina.evaluateOnNewDocument(anotar_quadros);
-  await pagina.goto(url);
-  await pagina.evaluate((k) => window.quadros(k), n);
-  const [instantes, bytes] = await pagina.evaluate(() => [window.instantes,
-    [...performance.getEntriesByType('navigation'), ...performance.getEntriesByType('resource')]
-      .reduce((soma, e) => soma + e.encodedBodySize, 0)]);
-  return { pagina, instantes, bytes };
-}
-
-// The empty page with one script: when its script ran.
-async function carregar_vazia(navegador, endereco) {
-  const contexto = await navegador.createBrowserContext();
-  const pagina = await abrir_aba(contexto);
-  await pagina.goto(endereco + '/vazia/vazia.html');
-  const t = await pagina.waitForFunction(() => window.rodou, { polling: 100 }).then((h) => h.jsonValue());
-  await contexto.close();
+// A floor page in a fresh profile: when its script says it was done.
+async function carregar_piso(navegador, url) {
+  const contexto = await navegador.contexto();
+  const pagina = await aba(contexto);
+  await pagina.ir(url);
+  const t = await pagina.avaliar(() => new Promise((r) => { const ver = () => (window.rodou ? r(window.rodou) : setTimeout(ver, 10)); ver(); }));
+  await contexto.fechar();
   return t;
 }
 
@@ -71,53 +75,80 @@ function maior(pasta, prefixo = '') {
   }).reduce((a, b) => (b[1] > a[1] ? b : a));
 }
 
-const vazia = mkdtempSync(join(tmpdir(), 'tabuleiro2-vazia-'));
-writeFileSync(join(vazia, 'vazia.html'), '<!DOCTYPE html><html><head><meta charset="utf-8"><title>-</title></head>' +
+const pisos = mkdtempSync(join(tmpdir(), 'tabuleiro2-pisos-'));
+writeFileSync(join(pisos, 'vazia.html'), '<!DOCTYPE html><html><head><meta charset="utf-8"><title>-</title></head>' +
   '<body><canvas></canvas><script src="vazia.js"></script></body></html>');
-writeFileSync(join(vazia, 'vazia.js'), 'window.rodou = performance.now();\n');
-const { servidor, endereco } = await servir(pasta_web, { vazia });
+writeFileSync(join(pisos, 'vazia.js'), 'window.rodou = performance.now();\n');
+// The module floor: the game's .wasm compiled from the head, as index.html
+// has it, then the canvas painted once with a frame of the game's size.
+writeFileSync(join(pisos, 'modulo.html'), '<!DOCTYPE html><html><head><meta charset="utf-8"><title>-</title><script>\n' +
+  "const compilado = WebAssembly.compileStreaming(fetch('../tabuleiro2.wasm'));\n" +
+  "addEventListener('DOMContentLoaded', () => compilado.then(() => {\n" +
+  "  const c = document.querySelector('canvas'), g = c.getContext('2d'), q = g.createImageData(c.width, c.height);\n" +
+  '  q.data.fill(255);\n  g.putImageData(q, 0, 0);\n  window.rodou = performance.now();\n}));\n' +
+  '</script></head><body><canvas width="800" height="600"></canvas></body></html>');
+const { servidor, endereco } = await servir(pasta_web, { pisos });
 let enviados = 0; // the bytes the server sent, to the pages and their worker
 servidor.prependListener('request', (pedido, resposta) => {
   const fim = resposta.end.bind(resposta);
   resposta.end = (dados) => { enviados += dados ? dados.length : 0; return fim(dados); };
 });
-const navegador = await abrir_chromium(modulos);
-try {
-  const vazias = [], frias = [], servidas = [], proprios = [], totais = [];
-  for (let i = 0; i < CARGAS; i++) {
-    vazias.push(await carregar_vazia(navegador, endereco));
-    const contexto = await navegador.createBrowserContext();
-    enviados = 0;
-    const fria = await carregar(contexto, endereco + '/', 1);
-    await fria.pagina.waitForFunction(() => !!navigator.serviceWorker.controller, { timeout: 60000, polling: 100 });
-    frias.push(fria.instantes[0]);
-    proprios.push(fria.bytes);
-    totais.push(enviados);
-    await fria.pagina.close();
-    const servida = await carregar(contexto, endereco + '/', 1);
-    servidas.push(servida.instantes[0]);
-    await contexto.close();
+
+// One engine's figures.
+async function medir(motor) {
+  const navegador = await abrir_navegador(motor, modulos);
+  try {
+    const vazias = [], modulos_ = [], frias = [], servidas = [], proprios = [], totais = [];
+    for (let i = 0; i < CARGAS; i++) {
+      vazias.push(await carregar_piso(navegador, endereco + '/pisos/vazia.html'));
+      modulos_.push(await carregar_piso(navegador, endereco + '/pisos/modulo.html'));
+      const contexto = await navegador.contexto();
+      enviados = 0;
+      const fria = await aba(contexto);
+      await fria.ir(endereco + '/');
+      frias.push(await fria.avaliar(primeiro_quadro));
+      proprios.push(await fria.avaliar(bytes_da_pagina));
+      await fria.avaliar(() => new Promise((r) => {
+        const ver = () => (navigator.serviceWorker.controller ? r() : setTimeout(ver, 100));
+        ver();
+      }));
+      totais.push(enviados);
+      await fria.fechar();
+      const servida = await aba(contexto);
+      await servida.ir(endereco + '/');
+      servidas.push(await servida.avaliar(primeiro_quadro));
+      await contexto.fechar();
+    }
+    const contexto = await navegador.contexto();
+    const pagina = await contexto.abrir(endereco + '/', { width: 820, height: 700 });
+    await pagina.avaliar(primeiro_quadro);
+    const instantes = await pagina.avaliar(quadros, QUADROS + 1);
+    await contexto.fechar();
+    const periodos = instantes.slice(1).map((t, i) => t - instantes[i]);
+    const [vazia, modulo] = [mediana(vazias), mediana(modulos_)];
+    const vezes = (t) => t.toFixed(1) + ' ms, ' + (t / vazia).toFixed(2) + ' times the empty page, ' +
+      (t / modulo).toFixed(2) + ' times the module floor';
+    console.log('%s (%s), medians of %d loads:', motor, navegador.versao, CARGAS);
+    console.log('  empty page with one script: %s ms; module floor (the .wasm compiled, the canvas painted once): %s ms',
+      vazia.toFixed(1), modulo.toFixed(1));
+    console.log('  cold load to first frame: %s', vezes(mediana(frias)));
+    console.log('  next visit, served by the service worker: %s', vezes(mediana(servidas)));
+    console.log('  frame period (median of %d): %s ms (min %s, max %s)', QUADROS, mediana(periodos).toFixed(2),
+      Math.min(...periodos).toFixed(2), Math.max(...periodos).toFixed(2));
+    console.log('  bytes a cold load transfers, raw: %d for the page, %d with what the service worker keeps',
+      mediana(proprios), mediana(totais));
+  } finally {
+    await navegador.fechar();
   }
-  const contexto = await navegador.createBrowserContext();
-  const { instantes } = await carregar(contexto, endereco + '/', QUADROS + 1);
-  await contexto.close();
-  const periodos = instantes.slice(1).map((t, i) => t - instantes[i]);
-  const base = mediana(vazias);
-  console.log('empty page with one script (median of %d): %s ms', CARGAS, base.toFixed(1));
-  console.log('cold load to first frame (median of %d): %s ms, %s times the empty page', CARGAS,
-    mediana(frias).toFixed(1), (mediana(frias) / base).toFixed(2));
-  console.log('next visit, served by the service worker (median of %d): %s ms, %s times the empty page', CARGAS,
-    mediana(servidas).toFixed(1), (mediana(servidas) / base).toFixed(2));
-  console.log('frame period (median of %d): %s ms (min %s, max %s)', QUADROS, mediana(periodos).toFixed(2),
-    Math.min(...periodos).toFixed(2), Math.max(...periodos).toFixed(2));
-  console.log('bytes a cold load transfers, raw: %d for the page, %d with what the service worker keeps',
-    mediana(proprios), mediana(totais));
+}
+
+try {
+  for (const motor of motores.length ? motores : MOTORES) await medir(motor);
   const zip = readdirSync(pasta_web).find((n) => n.endsWith('-web.zip'));
   const [nome, tamanho] = maior(join(pasta_web, zip.slice(0, -4)));
   console.log('largest file of the pages: %s, %d bytes; %s, %d bytes', nome, tamanho, zip,
     statSync(join(pasta_web, zip)).size);
 } finally {
-  await navegador.fechar();
   servidor.close();
-  rmSync(vazia, { recursive: true, force: true });
+  rmSync(pisos, { recursive: true, force: true });
 }

@@ -5,10 +5,11 @@
 // page reopens, unsaved, until the player saves or discards it.
 // window.editor tells scripts where the editor is; .gravado holds the last
 // saved bytes.
+'use strict';
 window.editor = situacao;
 const PASTA = '/tabuleiros';    // where the board file lives, in the page's file system
 const NOME_PADRAO = 'tabuleiro.map';
-const TECLAS_DO_EDITOR = new Set([27, 83]); // Ctrl+S saves the board, not the page
+const TECLAS_DO_EDITOR = new Set(['Escape', 'KeyS']); // Ctrl+S saves the board, not the page
 const RASCUNHO = 'tabuleiro2-editor.rascunho'; // the draft's key in the browser's storage
 const CELULAS = 192;
 let nome = NOME_PADRAO; // the board file's name
@@ -21,14 +22,15 @@ let sem_rascunho = false; // the browser keeps no draft: the page said so
 
 // A file name safe to give the editor: the last part of a path or URL.
 function nome_seguro(caminho) {
-  let nome = caminho.split(/[/\\]/).pop();
-  try { nome = decodeURIComponent(nome); } catch (e) { /* kept as it is */ }
-  return /^[^\x00-\x1f/\\]{1,100}$/.test(nome) && nome !== '.' && nome !== '..' ? nome : NOME_PADRAO;
+  let ultima = caminho.split(/[/\\]/).pop();
+  try { ultima = decodeURIComponent(ultima); } catch (e) { /* kept as it is */ }
+  return /^[^\x00-\x1f/\\]{1,100}$/.test(ultima) && ultima !== '.' && ultima !== '..' ? ultima : NOME_PADRAO;
 }
 
-function mostrar(id, texto) {
+// Shows frase in element id, and the element's box.
+function mostrar(id, frase) {
   const elemento = document.getElementById(id);
-  elemento.textContent = texto;
+  elemento.textContent = frase;
   elemento.parentElement.hidden = false;
 }
 
@@ -82,8 +84,8 @@ function oferecer(bytes) {
   baixar.href = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
   baixar.download = nome;
   baixar.textContent = texto('baixar', nome);
-  const celulas = new TextDecoder('latin1').decode(bytes).replace(/\n/g, '');
-  document.getElementById('jogar').href = 'index.html?celulas=' + celulas;
+  const linha = new TextDecoder('latin1').decode(bytes).replace(/\n/g, '');
+  document.getElementById('jogar').href = 'index.html?celulas=' + linha;
   document.getElementById('gravado').hidden = false;
   baixar.click();
   marcar_restaurado(false);
@@ -101,7 +103,7 @@ function olhar_arquivo() {
   const gravou = visto !== undefined && marca !== visto && marca !== null;
   visto = marca;
   if (gravou) oferecer(programa.FS.readFile(nome));
-  else if (alterado || restaurado) guardar({ nome: nome, celulas: celulas(), gravado: false });
+  else if (alterado || restaurado) guardar({ nome: nome, celulas: celulas() });
 }
 
 // What the editor's checker says of the board file opened, beside the canvas.
@@ -123,7 +125,8 @@ function marcar_restaurado(sim) {
 }
 
 // Runs the editor on the board bytes (null: a new board) named arquivo;
-// any draft ends, unless this board is the draft restored.
+// any draft ends, unless this board is the draft restored, which the editor
+// opens as unsaved (--rascunho).
 function editar(arquivo, bytes, rascunho = false) {
   nome = arquivo;
   aberto = bytes;
@@ -139,7 +142,7 @@ function editar(arquivo, bytes, rascunho = false) {
   rodar(criar_editor, {
     ativo: 'editando',
     pasta: PASTA,
-    argumentos: [nome],
+    argumentos: rascunho ? ['--rascunho', nome] : [nome],
     arquivos: { [nome]: bytes },
     quadro: olhar_arquivo,
     titulo: (t) => {
@@ -147,12 +150,8 @@ function editar(arquivo, bytes, rascunho = false) {
       anunciar(t);
       alterado = t.startsWith(nome + '*');
     },
-    terminar: (saida, impresso) => {
-      alterado = false;
-      mostrar('saida', impresso + texto('terminou', saida));
-      anunciar(impresso + texto('terminou', saida));
-      sair_da_tela_cheia();
-    },
+    fim: (saida) => texto('terminou', saida),
+    terminar: () => { alterado = false; },
   });
 }
 

@@ -1,10 +1,11 @@
 // Packs the images for the web pages into one gzip stream that the page
 // inflates into the program's file system: a record a file, its name, a
 // zero byte, its size in 4 bytes little-endian, its bytes. A 24-bit BMP of
-// at most 255 colours goes in as an 8-bit one, which Allegro reads three
-// times faster and turns into the very same 16-bit pixels: its palette
-// keeps 6 bits a channel, and the screen's 16 bits need 5 or 6. The web's
-// Allegro has no 24-bit depth: a BMP of more colours fails the packing.
+// at most 256 colours, as many as an 8-bit palette holds, goes in as an
+// 8-bit one, which Allegro reads three times faster and turns into the very
+// same 16-bit pixels: its palette keeps 6 bits a channel, and the screen's
+// 16 bits need 5 or 6. The web's Allegro has no 24-bit depth: a BMP of
+// more colours fails the packing.
 // Usage: node empacotar.mjs OUT FILE...
 import { readFileSync, writeFileSync } from 'node:fs';
 import { basename } from 'node:path';

@@ -1,18 +1,11 @@
 // The page around the game: it finds the board, starts the game on it and
 // shows how it ended; window.tabuleiro2 tells scripts and embedding pages
 // where the game is.
+'use strict';
 window.tabuleiro2 = situacao;
-const TECLAS_DO_JOGO = new Set([27, 32, 37, 38, 39, 40]); // never scroll the page
+// Keys that never scroll the page.
+const TECLAS_DO_JOGO = new Set(['Escape', 'Space', 'ArrowLeft', 'ArrowUp', 'ArrowRight', 'ArrowDown']);
 let tabuleiro = null; // the board's bytes, kept to play again
-
-// The end of a game, shown and said; the page comes back from full screen
-// to show it.
-function mostrar_fim(texto) {
-  document.getElementById('saida').textContent = texto;
-  document.getElementById('fim').hidden = false;
-  anunciar(texto);
-  sair_da_tela_cheia();
-}
 
 // Starts a new game on the board's bytes (null: no board file at all), or
 // on what a promise of them gives; the program loads meanwhile.
@@ -22,7 +15,7 @@ function jogar(bytes) {
   rodar(criar_tabuleiro2, {
     ativo: 'jogando',
     arquivos: { 'tabuleiro.map': bytes },
-    terminar: (saida, impresso) => mostrar_fim(impresso + texto('fim', saida)),
+    fim: (saida) => texto('fim', saida),
   });
 }
 
@@ -30,9 +23,9 @@ function jogar(bytes) {
 // sample one; null when it cannot be fetched, so that the game says so.
 function tabuleiro_da_pagina() {
   const busca = new URLSearchParams(location.search);
-  const celulas = busca.get('celulas');
-  if (celulas === null) return buscar(busca.get('tabuleiro') || 'tabuleiros/tabuleiro.map');
-  if (/^[0-3]{192}$/.test(celulas)) return tabuleiro_das_celulas(celulas);
+  const do_link = busca.get('celulas');
+  if (do_link === null) return buscar(busca.get('tabuleiro') || 'tabuleiros/tabuleiro.map');
+  if (/^[0-3]{192}$/.test(do_link)) return tabuleiro_das_celulas(do_link);
   situacao.estado = 'terminou';
   mostrar_fim(texto('link_ruim'));
   return undefined;
@@ -45,7 +38,7 @@ for (const e of document.querySelectorAll('.toque')) e.hidden = !matchMedia('(po
 ouvir_botoes(document.querySelectorAll('[data-tecla]'));
 ouvir_tela_cheia(document.getElementById('tela_cheia'), document.getElementById('palco'));
 ouvir_controle();
-ouvir_arquivos((nome, bytes) => jogar(bytes));
+ouvir_arquivos((arquivo, bytes) => jogar(bytes));
 document.getElementById('de_novo').addEventListener('click', () => jogar(tabuleiro));
 const inicial = tabuleiro_da_pagina();
 if (inicial !== undefined) jogar(inicial);

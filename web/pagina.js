@@ -2,8 +2,8 @@
 // the page's one canvas, the keys and the pointer handed to it, and board
 // files fetched, picked or dropped, the board full screen, what changed
 // said to assistive technology. situacao tells scripts and embedding pages
-// how the program is doing; each page gives it its own name.
-'use strict';
+// how the program is doing; each page gives it its own name. The build
+// joins this file after textos.js, whose 'use strict' holds for it too.
 const canvas = document.getElementById('tela');
 const situacao = { estado: 'carregando', quadros: 0 };
 let programa = null; // the running program's module
@@ -12,44 +12,68 @@ let programa = null; // the running program's module
 // the command-line arguments of opcoes.argumentos, in folder opcoes.pasta,
 // once every file of opcoes.arquivos (name: bytes, a promise of them, or
 // null for no file) is written there. situacao.estado becomes opcoes.ativo
-// when it starts and 'terminou' when it ends; opcoes.titulo(text),
-// opcoes.quadro() and opcoes.terminar(status, what it printed) follow it.
+// when it starts and 'terminou' when it ends; opcoes.titulo(text) and
+// opcoes.quadro() follow it; at its end, what it printed and the page's
+// words opcoes.fim(status) are shown, and opcoes.terminar() runs, if given.
 function rodar(criar, opcoes) {
   if (programa) programa.parar();
-  let impresso = '';
-  const imprimir = (texto) => { impresso += texto + '\n'; };
   Object.assign(situacao, { estado: 'carregando', quadros: 0, saida: undefined });
   const modulo = {
     canvas: canvas,
+    onRuntimeInitialized: () => { situacao.estado = opcoes.ativo; },
+    quadro: () => {
+      if (!situacao.quadros++) situacao.primeiro_quadro = performance.now();
+      if (opcoes.quadro) opcoes.quadro();
+      canvas.dispatchEvent(new Event('quadro'));
+    },
+    titulo: (novo) => {
+      document.title = novo;
+      if (opcoes.titulo) opcoes.titulo(novo);
+    },
+    falhar: (erro) => {
+      modulo.parar();
+      modulo.printErr(String(erro));
+      modulo.onExit(1);
+    },
+  };
+  programa = modulo;
+  iniciar(criar, opcoes, modulo, (saida, impresso) => {
+    if (programa !== modulo) return;
+    canvas.style.cursor = '';
+    Object.assign(situacao, { estado: 'terminou', saida: saida });
+    if (opcoes.terminar) opcoes.terminar();
+    mostrar_fim(impresso + opcoes.fim(saida));
+  });
+}
+
+// Every run of a program, on the canvas or not: criar starts it on module
+// modulo with the arguments, folder and files of opcoes (as rodar's);
+// terminar(status, what it printed) once it ends.
+function iniciar(criar, opcoes, modulo, terminar) {
+  let impresso = '';
+  const imprimir = (linha) => { impresso += linha + '\n'; };
+  criar(Object.assign(modulo, {
     arguments: opcoes.argumentos || [],
     print: imprimir,
     printErr: imprimir,
     preRun: [preparar(opcoes.pasta || '/', opcoes.arquivos || {})],
     instantiateWasm: instanciar,
-    onRuntimeInitialized: () => { situacao.estado = opcoes.ativo; },
-    quadro: () => {
-      situacao.quadros++;
-      if (opcoes.quadro) opcoes.quadro();
-      canvas.dispatchEvent(new Event('quadro'));
-    },
-    titulo: (texto) => {
-      document.title = texto;
-      if (opcoes.titulo) opcoes.titulo(texto);
-    },
-    onExit: (saida) => {
-      if (programa !== modulo) return;
-      canvas.style.cursor = '';
-      Object.assign(situacao, { estado: 'terminou', saida: saida });
-      opcoes.terminar(saida, impresso);
-    },
-    falhar: (erro) => {
-      modulo.parar();
-      imprimir(String(erro));
-      modulo.onExit(1);
-    },
-  };
-  programa = modulo;
-  criar(modulo);
+    onExit: (saida) => terminar(saida, impresso),
+  }));
+}
+
+// The running program's module: loaded and not ended; null otherwise.
+function em_execucao() {
+  return programa && situacao.estado !== 'carregando' && situacao.estado !== 'terminou' ? programa : null;
+}
+
+// The end of a run, shown and said; the page comes back from full screen
+// to show it.
+function mostrar_fim(frase) {
+  document.getElementById('saida').textContent = frase;
+  document.getElementById('fim').hidden = false;
+  anunciar(frase);
+  sair_da_tela_cheia();
 }
 
 // A program whose code traps (a fault the browser catches) ends with
@@ -78,11 +102,11 @@ function preparar(pasta, arquivos) {
     m.addRunDependency('arquivos');
     m.FS.mkdirTree(pasta);
     m.FS.chdir(pasta);
-    const escritos = Object.entries(arquivos).map(async ([nome, bytes]) => {
+    const escritos = Object.entries(arquivos).map(async ([arquivo, bytes]) => {
       const b = await bytes;
-      if (b) m.FS.writeFile(nome, b);
+      if (b) m.FS.writeFile(arquivo, b);
     });
-    escritos.push(imagens.then((lista) => lista.forEach(([nome, b]) => m.FS.writeFile('/' + nome, b))));
+    escritos.push(imagens.then((lista) => lista.forEach(([imagem, b]) => m.FS.writeFile('/' + imagem, b))));
     Promise.all(escritos).then(() => m.removeRunDependency('arquivos'));
   };
 }
@@ -111,23 +135,13 @@ const imagens = (async () => {
 // What another of our programs prints when run to its end, with no canvas,
 // on a file; resolves to [status, text].
 function consultar(criar, argumentos, pasta, arquivos) {
-  return new Promise((pronto) => {
-    let impresso = '';
-    const imprimir = (texto) => { impresso += texto + '\n'; };
-    criar({
-      arguments: argumentos,
-      print: imprimir,
-      printErr: imprimir,
-      preRun: [preparar(pasta, arquivos)],
-      instantiateWasm: instanciar,
-      onExit: (saida) => pronto([saida, impresso]),
-    });
-  });
+  return new Promise((pronto) => iniciar(criar, { argumentos, pasta, arquivos }, {},
+    (saida, impresso) => pronto([saida, impresso])));
 }
 
 // The board file of 192 cells, row by row (a link's, a draft's): 12 lines of 16.
-function tabuleiro_das_celulas(celulas) {
-  return new TextEncoder().encode(celulas.match(/.{16}/g).join('\n') + '\n');
+function tabuleiro_das_celulas(linha) {
+  return new TextEncoder().encode(linha.match(/.{16}/g).join('\n') + '\n');
 }
 
 // The file at url (relative to the page) as bytes; null when it cannot be had.
@@ -140,25 +154,46 @@ async function buscar(url) {
   }
 }
 
-// A key pressed (1) or released, to the running program.
-function tecla(codigo, caractere, pressionada) {
-  if (programa && situacao.estado !== 'carregando' && situacao.estado !== 'terminou')
-    programa._web_tecla(codigo, caractere, pressionada);
+// The keys the programs know, by the name the browser gives their place
+// (KeyboardEvent.code), as Allegro's scancodes (KEY_* of allegro/keyboard.h),
+// which the platform takes as they are: the one table from the browser's
+// keys to the programs'. The page's buttons and the gamepad name keys so too.
+const TECLAS = {
+  Escape: 59, Backquote: 60, Minus: 61, Equal: 62, Backspace: 63, Tab: 64, BracketLeft: 65,
+  BracketRight: 66, Enter: 67, NumpadEnter: 67, Quote: 69, Backslash: 70, Comma: 72, Period: 73,
+  Slash: 74, Space: 75, Insert: 76, Delete: 77, Home: 78, End: 79, PageUp: 80, PageDown: 81,
+  ArrowLeft: 82, ArrowRight: 83, ArrowUp: 84, ArrowDown: 85, NumpadDivide: 86, NumpadMultiply: 87,
+  NumpadSubtract: 88, NumpadAdd: 89, NumpadDecimal: 90, Pause: 93, Semicolon: 105,
+  ShiftLeft: 115, ShiftRight: 115, ControlLeft: 117, ControlRight: 117, AltLeft: 119, AltRight: 119,
+  ScrollLock: 124, NumLock: 125, CapsLock: 126,
+};
+for (let i = 0; i < 26; i++) TECLAS['Key' + String.fromCharCode(65 + i)] = 1 + i; // KEY_A to KEY_Z
+for (let i = 0; i < 10; i++) TECLAS['Digit' + i] = 27 + i;                        // KEY_0 to KEY_9
+for (let i = 0; i < 10; i++) TECLAS['Numpad' + i] = 37 + i;                       // KEY_0_PAD to KEY_9_PAD
+for (let i = 1; i <= 12; i++) TECLAS['F' + i] = 46 + i;                           // KEY_F1 to KEY_F12
+
+// Key nome_da_tecla (a name in TECLAS) pressed (1) or released, with the
+// character it types (0: none), to the running program; a key not in
+// TECLAS, to none.
+function tecla(nome_da_tecla, caractere, pressionada) {
+  const em_curso = em_execucao();
+  if (em_curso && Object.hasOwn(TECLAS, nome_da_tecla))
+    em_curso._web_tecla(TECLAS[nome_da_tecla], caractere, pressionada);
 }
 
-// Every key to the program with no click first; those of sem_efeito do
-// nothing else on the page (no scrolling, no browser's save). In full
-// screen Esc is the browser's: it brings the page back, and the program
-// never sees it.
+// Every key to the program with no click first; those of sem_efeito (names
+// of TECLAS) do nothing else on the page (no scrolling, no browser's save).
+// In full screen Esc is the browser's: it brings the page back, and the
+// program never sees it.
 function ouvir_teclado(sem_efeito) {
   const tratar = (evento, pressionada) => {
-    if (evento.keyCode === 27 && document.fullscreenElement) {
+    if (evento.code === 'Escape' && document.fullscreenElement) {
       if (pressionada) sair_da_tela_cheia();
       return evento.preventDefault();
     }
     const caractere = evento.key.length === 1 ? evento.key.charCodeAt(0) : 0;
-    tecla(evento.keyCode, caractere, pressionada);
-    if (sem_efeito.has(evento.keyCode)) evento.preventDefault();
+    tecla(evento.code, caractere, pressionada);
+    if (sem_efeito.has(evento.code)) evento.preventDefault();
   };
   window.addEventListener('keydown', (e) => tratar(e, 1));
   window.addEventListener('keyup', (e) => tratar(e, 0));
@@ -168,35 +203,37 @@ function ouvir_teclado(sem_efeito) {
 // scaling, to the program; a drag goes on outside the canvas, as a window's.
 function ouvir_ponteiro() {
   const tratar = (evento) => {
-    if (!programa || situacao.estado === 'carregando' || situacao.estado === 'terminou') return;
+    const em_curso = em_execucao();
+    if (!em_curso) return;
     const caixa = canvas.getBoundingClientRect();
     const x = Math.floor((evento.clientX - caixa.left) * canvas.width / caixa.width);
     const y = Math.floor((evento.clientY - caixa.top) * canvas.height / caixa.height);
-    programa._web_rato(x, y, evento.buttons & 7); // left 1, right 2, middle 4, as Allegro's
+    em_curso._web_rato(x, y, evento.buttons & 7); // left 1, right 2, middle 4, as Allegro's
   };
   canvas.addEventListener('pointerdown', (e) => { canvas.setPointerCapture(e.pointerId); tratar(e); });
   for (const tipo of ['pointermove', 'pointerup', 'pointercancel']) canvas.addEventListener(tipo, tratar);
   canvas.addEventListener('contextmenu', (e) => e.preventDefault());
 }
 
-// Buttons of the page with data-tecla act as that key, held while pressed.
+// Buttons of the page with data-tecla (a name of TECLAS) act as that key,
+// held while pressed.
 function ouvir_botoes(botoes) {
   for (const botao of botoes) {
-    const codigo = Number(botao.dataset.tecla);
-    botao.addEventListener('pointerdown', (e) => { e.preventDefault(); tecla(codigo, 0, 1); });
+    const nome_da_tecla = botao.dataset.tecla;
+    botao.addEventListener('pointerdown', (e) => { e.preventDefault(); tecla(nome_da_tecla, 0, 1); });
     for (const tipo of ['pointerup', 'pointercancel', 'pointerleave'])
-      botao.addEventListener(tipo, () => tecla(codigo, 0, 0));
+      botao.addEventListener(tipo, () => tecla(nome_da_tecla, 0, 0));
   }
 }
 
 // A board file of the player's, picked in input#arquivo or dropped on the
-// page: abrir(its name, its bytes). A board is 204 bytes; a file past a
+// page: receber(its name, its bytes). A board is 204 bytes; a file past a
 // megabyte is some other file, refused before it fills the tab's memory.
-function ouvir_arquivos(abrir) {
+function ouvir_arquivos(receber) {
   const ler = async (arquivo) => {
     if (!arquivo) return;
     if (arquivo.size > 1 << 20) alert(texto('grande', arquivo.name, arquivo.size));
-    else abrir(arquivo.name, new Uint8Array(await arquivo.arrayBuffer()));
+    else receber(arquivo.name, new Uint8Array(await arquivo.arrayBuffer()));
   };
   document.getElementById('arquivo').addEventListener('change', (e) => ler(e.target.files[0]));
   document.body.addEventListener('dragover', (e) => { e.preventDefault(); document.body.classList.add('arrastando'); });
@@ -208,9 +245,9 @@ function ouvir_arquivos(abrir) {
   });
 }
 
-// Says texto in the page's live region, for assistive technology.
-function anunciar(texto) {
-  document.getElementById('anuncio').textContent = texto;
+// Says frase in the page's live region, for assistive technology.
+function anunciar(frase) {
+  document.getElementById('anuncio').textContent = frase;
 }
 
 function sair_da_tela_cheia() {
@@ -218,9 +255,10 @@ function sair_da_tela_cheia() {
 }
 
 // Button botao puts elemento full screen and brings it back; it is pressed
-// while in full screen. Hidden where the browser has no full screen.
+// while in full screen. Hidden where the browser has no element full
+// screen (an iPhone's Safari) or allows none here (a frame).
 function ouvir_tela_cheia(botao, elemento) {
-  botao.hidden = !elemento.requestFullscreen;
+  botao.hidden = !elemento.requestFullscreen || !document.fullscreenEnabled;
   botao.addEventListener('click', () => {
     if (document.fullscreenElement) sair_da_tela_cheia();
     else elemento.requestFullscreen().catch(() => {});
@@ -231,8 +269,8 @@ function ouvir_tela_cheia(botao, elemento) {
 
 // A standard gamepad's d-pad (buttons 12 to 15) and left stick act as the
 // arrows, Start (9) as Esc, held while held; read at every animation frame
-// while one is connected, and never otherwise.
-const BOTOES_CONTROLE = [[12, 38], [13, 40], [14, 37], [15, 39], [9, 27]];
+// while one is connected, and never otherwise, nor where the browser has none.
+const BOTOES_CONTROLE = [[12, 'ArrowUp'], [13, 'ArrowDown'], [14, 'ArrowLeft'], [15, 'ArrowRight'], [9, 'Escape']];
 const EIXO_INCLINADO = 0.5;
 function ouvir_controle() {
   let segurados = new Set(), lendo = false;
@@ -240,19 +278,20 @@ function ouvir_controle() {
     const controles = [...navigator.getGamepads()].filter((c) => c);
     const agora = new Set();
     for (const c of controles) {
-      for (const [b, codigo] of BOTOES_CONTROLE) if (c.buttons[b] && c.buttons[b].pressed) agora.add(codigo);
+      for (const [b, nome_da_tecla] of BOTOES_CONTROLE) if (c.buttons[b] && c.buttons[b].pressed) agora.add(nome_da_tecla);
       const [x = 0, y = 0] = c.axes;
-      if (x < -EIXO_INCLINADO) agora.add(37);
-      if (x > EIXO_INCLINADO) agora.add(39);
-      if (y < -EIXO_INCLINADO) agora.add(38);
-      if (y > EIXO_INCLINADO) agora.add(40);
+      if (x < -EIXO_INCLINADO) agora.add('ArrowLeft');
+      if (x > EIXO_INCLINADO) agora.add('ArrowRight');
+      if (y < -EIXO_INCLINADO) agora.add('ArrowUp');
+      if (y > EIXO_INCLINADO) agora.add('ArrowDown');
     }
-    for (const codigo of segurados) if (!agora.has(codigo)) tecla(codigo, 0, 0);
-    for (const codigo of agora) if (!segurados.has(codigo)) tecla(codigo, 0, 1);
+    for (const t of segurados) if (!agora.has(t)) tecla(t, 0, 0);
+    for (const t of agora) if (!segurados.has(t)) tecla(t, 0, 1);
     segurados = agora;
     lendo = controles.length > 0;
     if (lendo) requestAnimationFrame(ler);
   };
+  if (!navigator.getGamepads) return;
   window.addEventListener('gamepadconnected', () => {
     if (!lendo) requestAnimationFrame(ler);
     lendo = true;

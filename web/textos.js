@@ -1,7 +1,8 @@
 // The pages' own words, one table per language: Portuguese for a browser
 // whose language is pt or pt-*, English for any other; ?lang=pt or ?lang=en
 // chooses. The programs' own texts (titles, messages) are not here: they
-// reach the page as the programs print them.
+// reach the page as the programs give them. The build puts this file first
+// in pagina.js, so its directive below is that whole file's: strict mode.
 'use strict';
 const TEXTOS = {
   pt: {

@@ -1,9 +1,9 @@
-// Shared by the web pages' tests: the server and the browser they run in, a
-// page opened with a spy on its canvas, waits with a deadline, and frames
-// compared with the native captures.
+// Shared by the web pages' tests, whatever the browser engine: the server
+// and the browser they run in (apoio/navegador.mjs), a page opened, waits
+// with a deadline, keys and the pointer as a player uses them, and the
+// canvas compared with the native captures.
 import { readFileSync } from 'node:fs';
-import { join } from 'node:path';
-import { abrir_chromium, servir } from './navegador.mjs';
+import { abrir_navegador, servir } from '../../apoio/navegador.mjs';
 
 const PRAZO = 30000;
 const LARGURA = 800, ALTURA = 600, CELULA = 50;
@@ -12,52 +12,37 @@ export function falhar(motivo) {
   throw new Error(motivo);
 }
 
-// Before the page's own script runs: each frame's pixels kept as the last,
-// and the first kept apart; whether the page stopped the arrows' default.
-function espiar_pagina() {
-  window.espia = { teclas_sem_efeito: true };
-  document.addEventListener('DOMContentLoaded', () => {
-    const canvas = document.querySelector('canvas');
-    canvas.addEventListener('quadro', () => {
-      const pixels = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-      window.espia.ultimo = pixels;
-      if (!window.espia.primeiro) window.espia.primeiro = pixels;
-    });
-  });
-  window.addEventListener('keydown', (e) => setTimeout(() => {
-    if (e.key.startsWith('Arrow') && !e.defaultPrevented) window.espia.teclas_sem_efeito = false;
-  }));
-}
-
-// A page of url, the spy and antes run before its script, in a new browser
-// context unless in contexto, in language idioma, at viewport tela;
-// pagina.baixados is its downloads' folder, pagina.erros what it throws.
-export async function abrir(navegador, url, opcoes = {}) {
-  const { idioma = 'pt-BR', tela = { width: 820, height: 700 }, antes = () => {} } = opcoes;
-  const contexto = opcoes.contexto || await navegador.createBrowserContext();
-  const pagina = await contexto.newPage();
-  const cdp = await pagina.createCDPSession();
-  pagina.baixados = join(navegador.perfil, 'baixados', String(contexto.id));
-  await cdp.send('Browser.setDownloadBehavior',
-    { behavior: 'allow', downloadPath: pagina.baixados, browserContextId: contexto.id });
-  await cdp.send('Emulation.setUserAgentOverride', { userAgent: await navegador.userAgent(), acceptLanguage: idioma });
-  await pagina.setViewport(tela);
-  pagina.erros = [];
-  pagina.on('pageerror', (e) => pagina.erros.push(e.message));
-  await pagina.evaluateOnNewDocument(espiar_pagina);
-  await pagina.evaluateOnNewDocument(antes);
-  await pagina.goto(url);
+// A page of url (relative to the server) in a new context of its own
+// (closed with the page) unless in contexto, at screen tela ({ width,
+// height, toque }); antes, if given, runs before the page's own scripts.
+export async function abrir(ambiente, url, opcoes = {}) {
+  const { tela = { width: 820, height: 700 }, antes } = opcoes;
+  const contexto = opcoes.contexto || await ambiente.navegador.contexto();
+  const pagina = await contexto.abrir(null, tela);
+  if (!opcoes.contexto) pagina.fechar = () => contexto.fechar();
+  await pagina.ir(antes ? ambiente.com_antes(ambiente.endereco + url, antes) : ambiente.endereco + url);
   return pagina;
 }
 
 // The same, once its program drew its first frame; a program that ends
 // with none fails the test with what the page says of its end.
-export async function abrir_rodando(navegador, url, opcoes) {
-  const pagina = await esperar(await abrir(navegador, url, opcoes), () => !!window.espia.ultimo ||
-    (window.tabuleiro2 || window.editor).estado === 'terminou', 'no frame on ' + url);
-  const fim = await pagina.evaluate(() => !window.espia.ultimo && document.getElementById('saida').textContent);
+export async function abrir_rodando(ambiente, url, opcoes) {
+  const pagina = await esperar(await abrir(ambiente, url, opcoes), () => {
+    const p = window.tabuleiro2 || window.editor;
+    return p.quadros > 0 || p.estado === 'terminou';
+  }, 'no frame on ' + url);
+  const fim = await pagina.avaliar(() => !(window.tabuleiro2 || window.editor).quadros &&
+    document.getElementById('saida').textContent);
   if (fim !== false) falhar('no frame on ' + url + ': the program ended: ' + fim);
   return pagina;
+}
+
+export const terminou = () => (window.tabuleiro2 || window.editor).estado === 'terminou';
+
+// The program's exit status, which must be saida.
+export async function conferir_saida(pagina, saida, o_que) {
+  const vista = await pagina.avaliar(() => (window.tabuleiro2 || window.editor).saida);
+  if (vista !== saida) falhar(o_que + ': status ' + vista + ', not ' + saida);
 }
 
 // The web tests' one wait: until condicao() (or the promise it gives) is
@@ -70,37 +55,48 @@ export async function esperar_que(condicao, o_que) {
   }
 }
 
+// Waits for the page's expression (with argumento) to hold; a page between
+// two documents holds nothing. Resolves to the page.
+export async function esperar(pagina, expressao, o_que, argumento) {
+  await esperar_que(() => pagina.avaliar(expressao, argumento).catch(() => false), o_que);
+  return pagina;
+}
+
 // Waits for the page's title to match regular expression padrao.
 export async function esperar_titulo(pagina, padrao) {
   await esperar(pagina, (p) => new RegExp(p).test(document.title) &&
     document.getElementById('titulo').textContent === document.title, 'no title /' + padrao + '/', padrao);
 }
 
-// Holds key tecla longer than a frame, as a player does, until the page's
-// expressao holds.
+// Holds key tecla (a KeyboardEvent.key) longer than a frame, as a player
+// does, until the page's expressao holds.
 export async function segurar(pagina, tecla, expressao, o_que) {
-  await pagina.keyboard.down(tecla);
+  await pagina.tecla_abaixo(tecla);
   await esperar(pagina, expressao, o_que);
-  await pagina.keyboard.up(tecla);
+  await pagina.tecla_acima(tecla);
 }
 
-// Key tecla, then its effect in the title.
+// Key tecla pressed and released, then its effect in the title.
 export async function teclar(pagina, tecla, padrao) {
-  await pagina.keyboard.press(tecla);
+  await pagina.tecla_abaixo(tecla);
+  await pagina.tecla_acima(tecla);
   await esperar_titulo(pagina, padrao);
 }
 
 // The page's point at the centre of cell (x, y), through the canvas's scaling.
 async function ponto(pagina, x, y) {
-  const caixa = await pagina.$eval('canvas', (c) => { const r = c.getBoundingClientRect(); return [r.left, r.top, r.width]; });
-  const escala = caixa[2] / 800;
-  return [caixa[0] + (x * CELULA + CELULA / 2) * escala, caixa[1] + (y * CELULA + CELULA / 2) * escala];
+  const [esquerda, topo, largura] = await pagina.avaliar(() => {
+    const r = document.querySelector('canvas').getBoundingClientRect();
+    return [r.left, r.top, r.width];
+  });
+  const escala = largura / LARGURA;
+  return [esquerda + (x * CELULA + CELULA / 2) * escala, topo + (y * CELULA + CELULA / 2) * escala];
 }
 
 // The pixels of cell (x, y) on the canvas, as text.
 function celula(pagina, x, y) {
-  return pagina.$eval('canvas', (c, x, y) =>
-    c.getContext('2d').getImageData(x * 50, y * 50, 50, 50).data.join(), x, y);
+  return pagina.avaliar((x, y) => document.querySelector('canvas').getContext('2d')
+    .getImageData(x * 50, y * 50, 50, 50).data.join(), x, y);
 }
 
 // Presses button botao at the centre of the first cell of caminho, moves
@@ -108,29 +104,23 @@ function celula(pagina, x, y) {
 // releases: then cell [x, y] (by default the last) must change.
 export async function pintar(pagina, botao, caminho, [x, y] = caminho.at(-1)) {
   const antes = await celula(pagina, x, y);
-  await pagina.mouse.move(...(await ponto(pagina, ...caminho[0])));
-  await pagina.mouse.down({ button: botao });
-  for (const c of caminho.slice(1)) await pagina.mouse.move(...(await ponto(pagina, ...c)));
-  await pagina.mouse.up({ button: botao });
+  await pagina.mover(...(await ponto(pagina, ...caminho[0])));
+  await pagina.pressionar(botao);
+  for (const c of caminho.slice(1)) await pagina.mover(...(await ponto(pagina, ...c)));
+  await pagina.largar(botao);
   await esperar_que(async () => (await celula(pagina, x, y)) !== antes,
     'cell ' + x + ',' + y + ' unchanged by the ' + botao + ' button');
 }
 
-// Waits for the page's expression (with argumento) to hold; a page between
-// two documents holds nothing. Resolves to the page.
-export async function esperar(pagina, expressao, o_que, argumento) {
-  await esperar_que(() => pagina.evaluate(expressao, argumento).catch(() => false), o_que);
-  return pagina;
-}
-
-// The frame window.espia.QUAL as RGBA bytes.
-export async function quadro(pagina, qual) {
-  const texto = await pagina.evaluate((q) => {
+// The canvas's pixels now, RGBA, read by the page's own getImageData.
+export async function quadro(pagina) {
+  return Buffer.from(await pagina.avaliar(() => {
+    const c = document.querySelector('canvas');
+    const pixels = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
     let s = '';
-    for (const b of window.espia[q]) s += String.fromCharCode(b);
+    for (let i = 0; i < pixels.length; i += 0x8000) s += String.fromCharCode(...pixels.subarray(i, i + 0x8000));
     return btoa(s);
-  }, qual);
-  return Buffer.from(texto, 'base64');
+  }), 'base64');
 }
 
 // Waits, frame after frame, until the canvas shows the native capture in
@@ -138,11 +128,11 @@ export async function quadro(pagina, qual) {
 export async function ate_igual(pagina, nativa, o_que) {
   let diferentes;
   await esperar_que(async () => {
-    await pagina.evaluate(() => new Promise((r) => {
+    await pagina.avaliar(() => new Promise((r) => {
       document.querySelector('canvas').addEventListener('quadro', r, { once: true });
       setTimeout(r, 1000);
     }));
-    return (diferentes = diferencas(await quadro(pagina, 'ultimo'), nativa)) === 0;
+    return (diferentes = diferencas(await quadro(pagina), nativa)) === 0;
   }, () => o_que + ': ' + diferentes + ' pixels unlike the native window');
 }
 
@@ -156,26 +146,34 @@ function diferencas(rgba, nativa) {
   return n;
 }
 
-// Serves folder pasta_web (and pasta_nativa under /nativa/), opens Chromium
-// with the puppeteer-core of folder modulos, and runs corpo(browser, the
-// server's address, stop the server); both go once it is done.
-export async function com_chromium(pasta_web, pasta_nativa, modulos, corpo) {
-  const { servidor, endereco } = await servir(pasta_web, { nativa: pasta_nativa });
-  const navegador = await abrir_chromium(modulos);
+// Serves folder pasta_web (and pasta_nativa under /nativa/), opens browser
+// engine motor with the puppeteer-core of folder modulos, and runs
+// corpo(ambiente): { motor, navegador, endereco, com_antes, parar: stop the
+// server, pastas }; both go once it is done.
+export async function com_navegador(motor, pasta_web, pasta_nativa, modulos, corpo) {
+  const { servidor, endereco, com_antes } = await servir(pasta_web, { nativa: pasta_nativa });
   const parar = () => { servidor.closeAllConnections(); servidor.close(); };
   try {
-    await corpo(navegador, endereco, parar);
+    const navegador = await abrir_navegador(motor, modulos);
+    try {
+      await corpo({ motor, navegador, endereco, com_antes, parar, pasta_web, pasta_nativa, modulos });
+    } finally {
+      await navegador.fechar();
+    }
   } finally {
-    await navegador.fechar();
     parar();
   }
 }
 
-// Runs each of testes with one browser and the server's address, as
-// com_chromium does; PASS, or FAIL and status 1.
-export async function testar(pasta_web, pasta_nativa, modulos, testes) {
-  await relatar(() => com_chromium(pasta_web, pasta_nativa, modulos, async (navegador, endereco) => {
-    for (const teste of testes) await teste(navegador, endereco);
+// The command line's engine, folders and the rest:
+// ENGINE ZIP_FOLDER NATIVE_CAPTURES NODE_MODULES ...
+export const [motor, pasta_web, pasta_nativa, modulos, ...resto] = process.argv.slice(2);
+
+// Runs each of testes with the ambiente com_navegador gives; PASS, or FAIL
+// (saying the engine) and status 1.
+export async function testar(testes) {
+  await relatar(() => com_navegador(motor, pasta_web, pasta_nativa, modulos, async (ambiente) => {
+    for (const teste of testes) await teste(ambiente);
   }));
 }
 
@@ -183,9 +181,9 @@ export async function testar(pasta_web, pasta_nativa, modulos, testes) {
 export async function relatar(corpo) {
   try {
     await corpo();
-    console.log('PASS');
+    console.log('PASS (' + motor + ')');
   } catch (e) {
-    console.error('FAIL: ' + e.message);
+    console.error('FAIL (' + motor + '): ' + e.message);
     process.exitCode = 1;
   }
 }

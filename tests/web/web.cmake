@@ -1,6 +1,8 @@
-# For web/CMakeLists.txt: the page in headless Chromium (Debian's), driven by
+# For web/CMakeLists.txt: the pages in the three browser engines players use,
+# as Debian ships them (apoio/navegador.mjs): Chromium and Firefox driven by
 # puppeteer-core from npm at the version package-lock.json pins, no browser
-# downloaded; and the native window it must match, on a private Xvfb.
+# downloaded, WebKit by our own WebDriver client; and the native window they
+# must match, on a private Xvfb.
 set(testes_web ${CMAKE_CURRENT_LIST_DIR})
 set(npm_web ${PROJECT_BINARY_DIR}/npm)
 add_custom_command(OUTPUT ${npm_web}/node_modules/.package-lock.json
@@ -15,12 +17,15 @@ add_custom_target(testes_web DEPENDS ${npm_web}/node_modules/.package-lock.json)
 add_test(NAME web.janela_nativa COMMAND ${testes_web}/janela_nativa.sh
   ${TABULEIRO2_NATIVO}/tabuleiro2 ${TABULEIRO2_NATIVO}/tabuleiro2-editor ${TABULEIRO2_NATIVO}/data
   ${testes_web}/pintado.map ${PROJECT_BINARY_DIR}/nativa)
-# Each page's tests on the zip's folder, served as a host serves it:
-# node TEST.mjs FOLDER NATIVE_CAPTURES NODE_MODULES ...
+# Each page's tests in each engine, on the zip's folder, served as a host
+# serves it: web.TEST.ENGINE runs
+# node TEST.mjs ENGINE FOLDER NATIVE_CAPTURES NODE_MODULES ...
 set(alem_editor ${TABULEIRO2_NATIVO}/tabuleiro2-editor ${testes_web}/pintado.map)
-foreach(teste editor app paginas)
-  add_test(NAME web.${teste} COMMAND node ${testes_web}/${teste}.mjs
-    ${pasta_zip} ${PROJECT_BINARY_DIR}/nativa ${npm_web}/node_modules ${alem_${teste}})
-  set_tests_properties(web.${teste} PROPERTIES FIXTURES_REQUIRED nativa LABELS web TIMEOUT 180)
+foreach(motor chromium firefox webkit)
+  foreach(teste editor app paginas)
+    add_test(NAME web.${teste}.${motor} COMMAND node ${testes_web}/${teste}.mjs
+      ${motor} ${pasta_zip} ${PROJECT_BINARY_DIR}/nativa ${npm_web}/node_modules ${alem_${teste}})
+    set_tests_properties(web.${teste}.${motor} PROPERTIES FIXTURES_REQUIRED nativa LABELS "web;${motor}" TIMEOUT 300)
+  endforeach()
 endforeach()
 set_tests_properties(web.janela_nativa PROPERTIES FIXTURES_SETUP nativa LABELS web TIMEOUT 180)

@@ -6,6 +6,7 @@
  *      for the time that has really gone by: while the program runs, the
  *      browser can call nothing else.
  */
+#include <math.h>
 #include <emscripten.h>
 
 #include "allegro.h"
@@ -35,12 +36,20 @@ static void finalizar_timer(void)
 {
 }
 
+/* The rest is counted from the call: showing the frame takes part of it,
+ * as an X server shows it while the native program sleeps. The browser's
+ * timer comes a little late, never early, so the rest is never shorter
+ * than asked. */
 static void descansar(unsigned int tempo, AL_METHOD(void, callback, (void)))
 {
+   double fim = emscripten_get_now() + tempo;
+   double falta;
+
    (void)callback;
    _web_apresentar_tela();
    marcar_tempo();
-   emscripten_sleep(tempo);
+   falta = ceil(fim - emscripten_get_now());
+   emscripten_sleep(falta > 0 ? (unsigned int)falta : 0);
    marcar_tempo();
 }
 
