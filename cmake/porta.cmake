@@ -1,7 +1,7 @@
 # What the Windows and the web ports share, included before their project():
 # the version, the game's source list, the main build's C++ settings, the
 # release's date, Release by default, the native build tree that drew the
-# art, construir_allegro, editor_com_dados_ao_lado and empacotar_zip.
+# art, construir_allegro and empacotar_zip.
 get_filename_component(raiz ${CMAKE_CURRENT_LIST_DIR} DIRECTORY)
 
 # One version for every build: the one the main CMakeLists.txt declares.
@@ -51,11 +51,6 @@ function(construir_allegro patch)
     IMPORTED_LOCATION ${allegro}/instalado/lib/liballeg.a
     INTERFACE_INCLUDE_DIRECTORIES ${allegro}/instalado/include)
   add_dependencies(allegro_porta allegro)
-endfunction()
-
-# A port's zip holds its images beside the editor, which looks there first.
-function(editor_com_dados_ao_lado alvo)
-  target_compile_definitions(${alvo} PRIVATE DADOS_INSTALADOS=".")
 endfunction()
 
 # The zip a player downloads, nome.zip, made target zip: the files of

@@ -143,7 +143,7 @@ static void teclar(int tecla) {
 }
 
 // Takes the input in turn and shows its effect until Esc ends it. Not
-// static, so that the web build can name it as a function that rests.
+// static: the web build names it among the calls that lead to rest().
 void editar() {
     std::string mostrado;
     keyboard_lowlevel_callback = anotar_tecla;
