@@ -39,8 +39,9 @@ export async function abrir_rodando(ambiente, url, opcoes) {
 
 export const terminou = () => (window.tabuleiro2 || window.editor).estado === 'terminou';
 
-// The program's exit status, which must be saida.
+// The program's end, after o_que, with exit status saida.
 export async function conferir_saida(pagina, saida, o_que) {
+  await esperar(pagina, terminou, 'no end after ' + o_que);
   const vista = await pagina.avaliar(() => (window.tabuleiro2 || window.editor).saida);
   if (vista !== saida) falhar(o_que + ': status ' + vista + ', not ' + saida);
 }

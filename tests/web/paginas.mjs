@@ -122,10 +122,9 @@ async function testar_falha(ambiente) {
   const pagina = await abrir_rodando(ambiente, '/?tabuleiro=nativa/sem_monstros.map');
   await pagina.avaliar(() => document.body.append(Object.assign(document.createElement('script'), // the page's own
     { textContent: "setTimeout(() => { throw new WebAssembly.RuntimeError('memory access out of bounds'); })" })));
-  await esperar(pagina, terminou, 'no end after a trap');
+  await conferir_saida(pagina, 1, 'a trap');
   const aviso = await pagina.avaliar(() => document.getElementById('saida').textContent);
   if (!aviso.includes('RuntimeError: memory access out of bounds')) falhar('a trap: ' + aviso);
-  await conferir_saida(pagina, 1, 'a trap');
   await pagina.fechar();
 }
 
@@ -152,7 +151,6 @@ async function testar_controle(ambiente) {
   await pagina.avaliar(() => { window.dispatchEvent(new Event('gamepadconnected')); });
   await ate_igual(pagina, join(pasta_nativa, 'parado.rgb'), 'the d-pad walking the avatar to the wall as the key does');
   await pagina.avaliar(() => { window.controle.buttons[15].pressed = false; window.controle.buttons[9].pressed = true; });
-  await esperar(pagina, terminou, 'Start did not end the game');
   await conferir_saida(pagina, 0, 'Start');
   await pagina.fechar();
 }
