@@ -1,17 +1,11 @@
 # What the Windows and the web ports share, included before their project():
-# the version, the game's source list, the main build's C++ settings, the
-# release's date, Release by default, the native build tree that drew the
+# the release and its version, the game's source list, the main build's
+# C++ settings, Release by default, the native build tree that drew the
 # art, construir_allegro and empacotar_zip.
 get_filename_component(raiz ${CMAKE_CURRENT_LIST_DIR} DIRECTORY)
-
-# One version for every build: the one the main CMakeLists.txt declares.
-file(STRINGS ${raiz}/CMakeLists.txt linha REGEX "^project\\(tabuleiro2 VERSION ")
-string(REGEX MATCH "VERSION ([0-9.]+)" _ "${linha}")
-set(VERSAO_TABULEIRO2 ${CMAKE_MATCH_1})
+include(${CMAKE_CURRENT_LIST_DIR}/lancamento.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/fontes.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/compilacao.cmake)
-include(${CMAKE_CURRENT_LIST_DIR}/lancamento.cmake)
-lancamento(${VERSAO_TABULEIRO2})
 
 # The build's own paths kept out of what it makes, the game's objects and
 # Allegro's (ALLEGRO_SEM_CAMINHOS, for its configure step): a zip is the
@@ -38,13 +32,12 @@ function(construir_allegro patch)
     PREFIX ${allegro}
     SOURCE_DIR ${allegro}/fonte
     INSTALL_DIR ${allegro}/instalado
-    DOWNLOAD_COMMAND ${CMAKE_COMMAND} -DPASTA=${TABULEIRO2_BAIXADOS} -DDESTINO=<SOURCE_DIR>
-      -P ${raiz}/cmake/buscar_allegro.cmake
+    DOWNLOAD_COMMAND ${raiz}/cmake/buscar_allegro.sh ${TABULEIRO2_BAIXADOS} <SOURCE_DIR>
     PATCH_COMMAND patch -p1 -s -i ${patch}
     ${ARGN}
     LOG_DOWNLOAD ON LOG_CONFIGURE ON LOG_BUILD ON LOG_INSTALL ON LOG_OUTPUT_ON_FAILURE ON
     BUILD_BYPRODUCTS <INSTALL_DIR>/lib/liballeg.a)
-  ExternalProject_Add_StepDependencies(allegro download ${patch} ${raiz}/cmake/buscar_allegro.cmake)
+  ExternalProject_Add_StepDependencies(allegro download ${patch} ${raiz}/cmake/buscar_allegro.sh)
   file(MAKE_DIRECTORY ${allegro}/instalado/include)
   add_library(allegro_porta STATIC IMPORTED GLOBAL)
   set_target_properties(allegro_porta PROPERTIES

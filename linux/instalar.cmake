@@ -43,8 +43,6 @@ add_custom_target(manual ALL DEPENDS ${paginas_comprimidas})
 install(FILES ${paginas_comprimidas} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
 # The release the metainfo names, and its day, are the top of debian/changelog.
-include(cmake/lancamento.cmake)
-lancamento(${PROJECT_VERSION})
 set(metainfo org.tabuleiro2.tabuleiro2.metainfo.xml)
 configure_file(linux/${metainfo}.in ${metainfo} @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
