@@ -14,7 +14,12 @@ arquivos() {
         esac
     done | grep -E '\.(o|a)$'
 }
-definidas=$(arquivos "$@" | xargs llvm-nm -C --defined-only 2>/dev/null | sed -n 's/^[0-9a-f]* [TtWw] //p')
+definidas=$(arquivos "$@" | xargs emnm -C --defined-only 2>/dev/null | sed -n 's/^[0-9a-f]* [TtWw] //p')
+# Newer toolchains name a main that takes argc and argv __main_argc_argv in
+# the wasm, older ones main: the list names both, and either is enough.
+if printf '%s\n' "$definidas" | grep -qx -e main -e __main_argc_argv; then
+    definidas=$(printf '%s\nmain\n__main_argc_argv' "$definidas")
+fi
 faltam=$(while read -r nome; do
     printf '%s\n' "$definidas" | while read -r f; do case $f in $nome) echo sim; break ;; esac; done |
         grep -q sim || echo "  $nome"
