@@ -6,7 +6,6 @@
 BUILD  := build
 JOBS   := $(shell nproc 2>/dev/null || echo 2)
 SUDO   := $(if $(filter 0,$(shell id -u)),,sudo)
-VERSAO := $(shell sed -n '/^project/s/.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 # Installs the packages of $(1) that are not installed yet.
 instalar = @faltam=""; \
@@ -23,17 +22,18 @@ instalar = @faltam=""; \
 # dpkg-parsechangelog, which dates the release). A tree's tests set
 # PACOTES_ALEM to the packages they need besides, and the native tree's
 # TESTES to -DBUILD_TESTING=ON.
-PACOTES_JOGO := cmake g++ make pkg-config liballegro4-dev zlib1g-dev dpkg-dev
+PACOTES_JOGO := cmake g++ make pkgconf liballegro4-dev zlib1g-dev dpkg-dev
 PACOTES_E2E  := xvfb xdotool x11-apps imagemagick
 PACOTES_TESTES := libgtest-dev $(PACOTES_E2E)
 PACOTES_ALEM   :=
 TESTES         :=
 # The Debian packages (`make deb`; debian/control's Build-Depends come with
-# apt-get build-dep), and the tools the native tree's tests judge them with.
-PACOTES_DEB        := dpkg-dev git
-PACOTES_JUIZES_DEB := lintian appstream desktop-file-utils
+# apt-get build-dep), and the roots the archive's gates and the other
+# release's tree run in (unshare maps root through /etc/subuid).
+PACOTES_DEB     := dpkg-dev git
+PACOTES_RAIZES  := mmdebstrap autopkgtest piuparts uidmap
 # The sanitized tree: clang and its sanitizer runtimes.
-PACOTES_SANITIZADO := clang libclang-rt-14-dev $(PACOTES_TESTES)
+PACOTES_SANITIZADO := clang libclang-rt-dev $(PACOTES_TESTES)
 # Windows: the cross compiler and the zip; Wine and its X tools for the tests.
 PACOTES_WINDOWS        := g++-mingw-w64-x86-64 patch zip imagemagick
 PACOTES_TESTES_WINDOWS := wine wine64 unzip x11-utils $(PACOTES_E2E)
@@ -47,7 +47,7 @@ PACOTES_BENCH := libbenchmark-dev xvfb
 # diffoscope to show a difference.
 PACOTES_REPRODUCAO := faketime disorderfs diffoscope-minimal git
 # What `make test` installs: every tree's packages.
-PACOTES_TODOS := $(PACOTES_TESTES) $(PACOTES_DEB) $(PACOTES_JUIZES_DEB) $(PACOTES_SANITIZADO) \
+PACOTES_TODOS := $(PACOTES_TESTES) $(PACOTES_DEB) $(PACOTES_RAIZES) $(PACOTES_SANITIZADO) \
 	$(PACOTES_WINDOWS) $(PACOTES_TESTES_WINDOWS) $(PACOTES_WEB) $(PACOTES_TESTES_WEB) $(PACOTES_REPRODUCAO)
 
 .PHONY: play build test
@@ -63,20 +63,24 @@ build:
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Every tree's tests, native first; the first tree that fails ends the run.
-ARVORES := nativa sanitizada windows web reprodutivel
+# The last two make roots of Debian releases: in such a root (NA_RAIZ) they
+# do not run, for a root never makes another.
+ARVORES := nativa sanitizada windows web reprodutivel $(if $(NA_RAIZ),,debian outra-versao)
 test:
 	$(call instalar,$(PACOTES_JOGO) $(PACOTES_TODOS))
 	@for arvore in $(ARVORES); do \
+	  inicio=$$(date +%s); \
 	  $(MAKE) --no-print-directory testar-$$arvore || \
 	    { echo "make test: the $$arvore tree failed (make testar-$$arvore); the trees after it were not run" >&2; exit 1; }; \
+	  echo "make test: the $$arvore tree passed in $$(($$(date +%s) - inicio)) s"; \
 	done
 
 # The native tree: the unit tests first, then the real programs in real
-# windows, the installed tree and the .deb that `make deb` built.
+# windows and the installed tree.
 .PHONY: testar-nativa
-testar-nativa: PACOTES_ALEM = $(PACOTES_TESTES) $(PACOTES_JUIZES_DEB)
+testar-nativa: PACOTES_ALEM = $(PACOTES_TESTES)
 testar-nativa: TESTES = -DBUILD_TESTING=ON
-testar-nativa: build deb
+testar-nativa: build
 	cd $(BUILD) && ctest --output-on-failure -LE e2e && ctest --output-on-failure -L e2e
 
 # `make deb`: the source package (debian/) and the .deb it builds, by
@@ -90,10 +94,30 @@ deb:
 	$(call instalar,$(PACOTES_DEB))
 	dpkg-checkbuilddeps 2>/dev/null || { $(SUDO) apt-get update && \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y --no-install-recommends ./; }
-	rm -rf $(PAQUETE) && mkdir -p $(PAQUETE)/tabuleiro2-$(VERSAO)
-	git ls-files -z | tar --null -T - -cf - | tar -xf - -C $(PAQUETE)/tabuleiro2-$(VERSAO)
-	chmod -R u=rwX,go=rX $(PAQUETE)/tabuleiro2-$(VERSAO)
-	cd $(PAQUETE)/tabuleiro2-$(VERSAO) && dpkg-buildpackage -us -uc -j$(JOBS)
+	fonte=$(PAQUETE)/tabuleiro2-$$(dpkg-parsechangelog -S Version) && \
+	  rm -rf $(PAQUETE) && mkdir -p $$fonte && \
+	  git ls-files -z | tar --null -T - -cf - | tar -xf - -C $$fonte && \
+	  chmod -R u=rwX,go=rX $$fonte && cd $$fonte && dpkg-buildpackage -us -uc -j$(JOBS)
+
+# The gates Debian's archive puts a package through, for the source package
+# `make deb` built, in clean roots of each release of DEBIAN (linux/portoes.sh):
+# the build with the Build-Depends alone, lintian, autopkgtest, piuparts.
+# `make testar-debian DEBIAN=unstable` runs them for unstable.
+DEBIAN ?= bookworm trixie
+.PHONY: testar-debian
+testar-debian: deb
+	$(call instalar,$(PACOTES_RAIZES))
+	@{ grep -qs '^root:' /etc/subuid && grep -qs '^root:' /etc/subgid; } || \
+	  $(SUDO) usermod --add-subuids 100000-165535 --add-subgids 100000-165535 root
+	$(SUDO) linux/portoes.sh $(PAQUETE) build-debian $(DEBIAN)
+
+# The other Debian release the game supports (13 on a Debian 12 machine, 12
+# on a Debian 13 one) in a root kept in build-outra-versao/, where `make
+# test` runs every tree but these last two (tests/outra_versao.sh).
+.PHONY: testar-outra-versao
+testar-outra-versao:
+	$(call instalar,$(PACOTES_RAIZES))
+	$(SUDO) tests/outra_versao.sh build-outra-versao
 
 # The sanitized tree: clang, AddressSanitizer (leaks included) and
 # UndefinedBehaviorSanitizer, every test but the install and the package,
@@ -193,8 +217,8 @@ RELEASE := build-release
 .PHONY: release testar-reprodutivel
 release: deb windows web
 	rm -rf $(RELEASE) && mkdir $(RELEASE)
-	cp $(PAQUETE)/tabuleiro2_$(VERSAO)_*.deb $(WINDOWS)/tabuleiro2-$(VERSAO)-win64.zip \
-	  $(WEB)/tabuleiro2-$(VERSAO)-web.zip $(RELEASE)/
+	v=$$(dpkg-parsechangelog -S Version) && cp $(PAQUETE)/tabuleiro2_$${v}_*.deb \
+	  $(WINDOWS)/tabuleiro2-$$v-win64.zip $(WEB)/tabuleiro2-$$v-web.zip $(RELEASE)/
 	cd $(RELEASE) && sha256sum tabuleiro2* >SHA256SUMS && cat SHA256SUMS
 
 # The reproducible tree: `make release` in two clones of this tree at other

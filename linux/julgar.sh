@@ -1,0 +1,16 @@
+#!/bin/bash
+# What Debian's tools say of the package built in /construcao, run in the
+# root of the release it was built for (linux/portoes.sh): lintian with
+# every tag shown, the desktop entries, the icons (lintian checks their
+# sizes, not the PNG itself) and the metainfo.
+set -eo pipefail
+cd /construcao
+lintian --pedantic --fail-on error,warning,pedantic --info tabuleiro2_*.changes | tee lintian.txt
+dpkg-deb -x tabuleiro2_*_"$(dpkg --print-architecture)".deb arvore
+desktop-file-validate arvore/usr/share/applications/*.desktop
+identify -regard-warnings arvore/usr/share/icons/hicolor/*/apps/*.png >/dev/null
+# AppStream before 1.0 (Debian 12's) does not know <developer>, which 1.0
+# asks for in place of <developer_name>: that one finding is excused there.
+appstreamcli validate-tree --no-net --strict arvore >appstream.txt ||
+    ! grep -E "^[EWI]: " appstream.txt | grep -v -E ":[0-9]+: unknown-tag developer$"
+cat appstream.txt
