@@ -31,12 +31,14 @@ install(DIRECTORY ${PROJECT_BINARY_DIR}/icones/ DESTINATION ${CMAKE_INSTALL_DATA
 list(TRANSFORM entradas_desktop PREPEND linux/ OUTPUT_VARIABLE arquivos_desktop)
 install(FILES ${arquivos_desktop} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
-# Debian wants its man pages compressed, and reproducibly (-n).
+# The man pages name the version; Debian wants them compressed, and
+# reproducibly (-n).
 find_program(GZIP gzip REQUIRED)
 foreach(pagina IN LISTS paginas_manual)
+  configure_file(docs/${pagina} manual/${pagina} @ONLY)
   add_custom_command(OUTPUT ${pagina}.gz
-    COMMAND ${GZIP} -9nc ${PROJECT_SOURCE_DIR}/docs/${pagina} > ${pagina}.gz
-    DEPENDS docs/${pagina})
+    COMMAND ${GZIP} -9nc manual/${pagina} > ${pagina}.gz
+    DEPENDS ${PROJECT_BINARY_DIR}/manual/${pagina})
   list(APPEND paginas_comprimidas ${PROJECT_BINARY_DIR}/${pagina}.gz)
 endforeach()
 add_custom_target(manual ALL DEPENDS ${paginas_comprimidas})

@@ -5,7 +5,7 @@
 # sizes, not the PNG itself) and the metainfo.
 set -eo pipefail
 cd /construcao
-lintian --pedantic --fail-on error,warning,pedantic --info tabuleiro2_*.changes | tee lintian.txt
+lintian --pedantic --display-info --fail-on error,warning,pedantic tabuleiro2_*.changes | tee lintian.txt
 dpkg-deb -x tabuleiro2_*_"$(dpkg --print-architecture)".deb arvore
 desktop-file-validate arvore/usr/share/applications/*.desktop
 identify -regard-warnings arvore/usr/share/icons/hicolor/*/apps/*.png >/dev/null
