@@ -17,7 +17,7 @@ const char* const ARQUIVOS_IMAGENS[TOTAL_IMAGENS] = {
     "parede.bmp", "monstro0.bmp", "monstro1.bmp", "avatar0.bmp", "avatar1.bmp",
 };
 
-int caractere_de_celula(int c) {
+int ocupa_celula(int c) {
     return c >= '0' && c <= '3';
 }
 
@@ -39,7 +39,7 @@ void ler_tabuleiro(FILE* arquivo, BITMAP* const imagens[TOTAL_IMAGENS]) {
     for (int n = 0; n < celulas;) {
         int c = fgetc(arquivo);
         if (c == EOF) break; // end of file and read errors alike
-        if (!caractere_de_celula(c)) continue;
+        if (!ocupa_celula(c)) continue;
         mapa[n % LARGURA_TABULEIRO][n / LARGURA_TABULEIRO] = criar_elemento((char)c, imagens);
         n++;
     }

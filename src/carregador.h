@@ -39,8 +39,8 @@ FILE* abrir_tabuleiro(const char* nome);
 // did not load: nothing is ever drawn with a null image.
 void exigir_imagem(BITMAP* imagem, const char* nome);
 
-// 1 for the characters that fill a cell ('0' to '3'), 0 for those skipped.
-int caractere_de_celula(int c);
+// 1 for the characters that take up a cell ('0' to '3'), 0 for those skipped.
+int ocupa_celula(int c);
 
 // A new element, standing, for a cell character with its kind's images;
 // NULL for '0' and any character that is not a cell character.

@@ -207,7 +207,7 @@ static void terminar_linha(Verificacao& v) {
 static void ler_caractere(Verificacao& v, unsigned char c) {
     if (c == '\n') {
         terminar_linha(v);
-    } else if (caractere_de_celula(c)) {
+    } else if (ocupa_celula(c)) {
         v.na_linha++;
         if (++v.celulas == CELULAS + 1) v.linha_excesso = v.linha;
     } else {
