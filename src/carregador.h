@@ -27,8 +27,10 @@ extern const char* const ARQUIVOS_IMAGENS[TOTAL_IMAGENS]; // indexed as above
 // with SAIDA_SEM_TABULEIRO. Called once, by the start-up.
 void construir();
 
+const int LADO_MAXIMO_IMAGEM = 4096; // pixels, each way
+
 // Loads a whole BMP image; NULL when it is missing, unreadable, not an
-// uncompressed BMP of at most 4096 x 4096, or cut short.
+// uncompressed BMP of at most LADO_MAXIMO_IMAGEM each way, or cut short.
 BITMAP* carregar_imagem(const char* nome);
 
 // A board file open for reading, or NULL (errno set) when it cannot be

@@ -79,7 +79,6 @@ static FILE* criar_temporario(const char* nome, int modo) {
 #endif
 }
 
-const int CELULAS = LARGURA_TABULEIRO * ALTURA_TABULEIRO;
 const char* const NOME_EDITOR = "tabuleiro2-editor";
 const int IGNORADOS_NOMEADOS = 8; // skipped characters named per line, the rest counted
 const int ACHADOS_MOSTRADOS = 20; // findings printed, the rest counted

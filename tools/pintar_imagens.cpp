@@ -77,7 +77,7 @@ static void pintar_chao(BITMAP* b) {
 // a whole number of bricks wide and the courses alternate evenly, so the
 // wall tiles seamlessly both ways.
 static void pintar_parede(BITMAP* b) {
-    const int alturas[] = {0, 12, 25, 37, LADO};
+    const int alturas[] = {0, LADO / 4, LADO / 2, LADO * 3 / 4, LADO};
     clear_to_color(b, ARGAMASSA);
     for (int fiada = 0; fiada < 4; fiada++) {
         int y0 = alturas[fiada] + 1, y1 = alturas[fiada + 1] - 1;
@@ -131,8 +131,8 @@ static void pintar_avatar(BITMAP* b, int andando) {
     ellipsefill(b, 31, 36 - passo, 4, 6, SAPATO);
     circlefill(b, 9, 27 - passo, 4, PELE);
     circlefill(b, 41, 27 + passo, 4, PELE);
-    ellipsefill(b, MEIO, 25, 17, 10, CAMISA_ESCURA);
-    ellipsefill(b, MEIO, 25, 16, 9, CAMISA);
+    ellipsefill(b, MEIO, MEIO, 17, 10, CAMISA_ESCURA);
+    ellipsefill(b, MEIO, MEIO, 16, 9, CAMISA);
     circlefill(b, MEIO, 28, 9, PELE);
     circlefill(b, MEIO, 23, 8, CABELO);
     rectfill(b, 20, 31, 21, 32, PRETO);

@@ -2,6 +2,7 @@
 // carregar_imagem gives either NULL or a whole image of a sane size, and
 // Allegro's BMP loader never reads or writes out of bounds.
 #include "carregador.h"
+#include "janela.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -12,7 +13,7 @@ static char arquivo[64];
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) abort();
-    set_color_depth(16);
+    set_color_depth(PROFUNDIDADE_COR);
     snprintf(arquivo, sizeof arquivo, "/tmp/fuzz_imagem-%d.bmp", (int)getpid());
     atexit([] { unlink(arquivo); });
     return 0;
@@ -23,7 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
     if (f == NULL || fwrite(dados, 1, tamanho, f) != tamanho || fclose(f) != 0) abort();
     BITMAP* imagem = carregar_imagem(arquivo);
     if (imagem != NULL) {
-        if (imagem->w < 1 || imagem->w > 4096 || imagem->h < 1 || imagem->h > 4096) abort();
+        if (imagem->w < 1 || imagem->w > LADO_MAXIMO_IMAGEM || imagem->h < 1 ||
+            imagem->h > LADO_MAXIMO_IMAGEM)
+            abort();
         getpixel(imagem, imagem->w - 1, imagem->h - 1);
         destroy_bitmap(imagem);
     }
