@@ -1,6 +1,7 @@
 #!/bin/bash
 # The board editor in a real window, real clicks and keys: each brush, a drag, the right
-# button, S and the file, a read-only board, Esc with unsaved changes; the checker's statuses.
+# button, S and the file, a read-only board, Esc with unsaved changes; the checker's statuses;
+# the command line's options, and those it refuses.
 # Usage: editor.sh EDITOR
 set -u
 EDITOR=$1
@@ -57,9 +58,30 @@ tecla key Escape
 esperar_fim 10
 [ "$ESTADO" -eq 0 ] && cmp -s novo.map esperado.map || falhar "second Esc: status $ESTADO, board $(cat novo.map)"
 
-printf '0\n' >curto.map && mkdir pasta.map
-for caso in "--verificar novo.map:0" "--verificar curto.map:1" "--verificar nenhum.map:2" pasta.map:2; do
-    rodar_jogo "$EDITOR" ${caso%:*} 2>/dev/null
-    [ $? -eq "${caso#*:}" ] || falhar "editor ${caso%:*}: status other than ${caso#*:}"
+# The editor run to its end with the words $2...: status $1, and what it
+# printed in SAIDA and ERRO.
+rodar_editor() {
+    local esperado=$1 estado
+    shift
+    rodar_jogo "$EDITOR" "$@" >saida.txt 2>erro.txt
+    estado=$? SAIDA=$(cat saida.txt) ERRO=$(cat erro.txt)
+    [ "$estado" -eq "$esperado" ] || falhar "editor $*: status $estado, expected $esperado"
+}
+printf '0\n' >curto.map && cp curto.map ./-x.map && mkdir pasta.map
+rodar_editor 0 --verificar novo.map
+rodar_editor 1 --verificar curto.map
+rodar_editor 1 --verificar -- -x.map
+rodar_editor 2 --verificar nenhum.map
+rodar_editor 2 pasta.map
+rodar_editor 0 --version
+[[ $SAIDA =~ ^tabuleiro2-editor\ \(tabuleiro2\)\ [0-9]+(\.[0-9]+)+$ && -z $ERRO ]] || falhar "--version: '$SAIDA' '$ERRO'"
+rodar_editor 0 --help
+[[ $SAIDA == "Uso: tabuleiro2-editor "* && -z $ERRO ]] || falhar "--help: '$SAIDA' '$ERRO'"
+# Refused with one usage line: no file read or written, no window.
+arquivos=$(ls)
+for errado in --nada -x.map --rascunho --verificar "--rascunho --verificar novo.map" "novo.map curto.map"; do
+    rodar_editor 2 $errado
+    [[ -z $SAIDA && $ERRO == "Uso: tabuleiro2-editor "* && $ERRO != *$'\n'* && $(ls) == "$arquivos" ]] ||
+        falhar "editor $errado: '$SAIDA' '$ERRO', files $(ls)"
 done
 echo PASS

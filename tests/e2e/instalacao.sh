@@ -2,16 +2,19 @@
 # The game installed by cmake --install into a temporary prefix, then the
 # source package and the .deb `make deb` built into BUILD_FOLDER/deb:
 # Debian's own tools find no fault in them, and each launcher plays
-# from a folder without the game's files, and the editor finds its images. Usage: instalacao.sh BUILD_FOLDER
+# from a folder without the game's files (a board named as an option after
+# --), answers --help and --version and refuses an option it does not know;
+# the editor finds its images. Usage: instalacao.sh BUILD_FOLDER
 set -u
 . "$(dirname "$0")/comum.sh"
 iniciar_xvfb
 # TMPDIR: the launcher's folder for a board goes with PASTA, even if a failure kills it.
 PASTA=$(mktemp -d) && cd "$PASTA" && export TMPDIR=$PASTA || falhar "no temporary folder"
 
-# Launcher $1 (board file $2, if given): the avatar shows in its cell; Esc ends with 0.
+# Launcher $1 (with words $2..., the last the board file): the avatar shows in its cell; Esc ends with 0.
 jogar() {
-    local mapa=${2:-$(dirname "$1")/../share/games/tabuleiro2/tabuleiro.map} celula
+    local mapa=${2:+${!#}} celula
+    mapa=${mapa:-$(dirname "$1")/../share/games/tabuleiro2/tabuleiro.map}
     celula=$(tr -cd 0-3 <"$mapa" | awk '{ n = index($0, "3") - 1; print n % 16 * 50 + 25, int(n / 16) * 50 + 25 }')
     iniciar_jogo "$@"
     esperar 20 "$*: the avatar not in its cell $celula" \
@@ -23,8 +26,14 @@ cmake --install "$1" --prefix "$PASTA/prefixo" >/dev/null || falhar "cmake --ins
 jogar "$PASTA/prefixo/games/tabuleiro2"
 printf '0000000000000000\n0003\n' >"$PASTA/meu.map"
 jogar "$PASTA/prefixo/games/tabuleiro2" "$PASTA/meu.map"
+cp "$PASTA/meu.map" ./-x.map && jogar "$PASTA/prefixo/games/tabuleiro2" -- -x.map
 saida=$(timeout 20 "$PASTA/prefixo/games/tabuleiro2" nenhum.map 2>/dev/null); estado=$?
 [ "$estado" -eq 1 ] && [ "$saida" = "Arquivo nao pode ser aberto" ] || falhar "a missing board: status $estado, output '$saida'"
+# Its options; one it does not know is refused with one usage line, nothing played.
+[[ $("$PASTA/prefixo/games/tabuleiro2" --help) == "Uso: tabuleiro2 "* ]] || falhar "tabuleiro2 --help"
+[[ $("$PASTA/prefixo/games/tabuleiro2" --version) =~ ^tabuleiro2\ [0-9]+(\.[0-9]+)+$ ]] || falhar "tabuleiro2 --version"
+erro=$(timeout 20 "$PASTA/prefixo/games/tabuleiro2" --nada 2>&1 >/dev/null); estado=$?
+[ "$estado" -eq 2 ] && [[ $erro == "Uso: tabuleiro2 "* && $erro != *$'\n'* ]] || falhar "tabuleiro2 --nada: status $estado, error '$erro'"
 # The editor beside it finds the images; with no file named, it edits tabuleiro.map.
 TITULO='^tabuleiro\.map - pincel: parede - ' iniciar_jogo "$PASTA/prefixo/games/tabuleiro2-editor"
 sair_com_esc
