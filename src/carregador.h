@@ -23,8 +23,10 @@ extern const char* const ARQUIVO_CHAO;                    // "chao.bmp", the bac
 extern const char* const ARQUIVOS_IMAGENS[TOTAL_IMAGENS]; // indexed as above
 
 // Opens the board file, loads the images and fills mapa. When the board
-// file cannot be opened or read it prints the message and ends the process
-// with SAIDA_SEM_TABULEIRO. Called once, by the start-up.
+// file cannot be opened, or its first read fails (a folder), it prints
+// "Arquivo nao pode ser aberto" on standard output and ends the process
+// with SAIDA_SEM_TABULEIRO; a read error after that ends the board there,
+// as its end would. Called once, by the start-up.
 void construir();
 
 const int LADO_MAXIMO_IMAGEM = 4096; // pixels, each way
