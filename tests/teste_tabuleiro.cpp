@@ -12,13 +12,12 @@ void segurar(int setas) {
         key[k] = setas & 1, setas >>= 1;
 }
 
-// A set of held arrows by name, "cima_esquerda" for SOBE | ESQ.
+// A set of held arrows by name: "cima_esquerda" for SOBE | ESQ.
 std::string nomear_setas(const testing::TestParamInfo<int>& info) {
-    const char* const nomes[] = {"cima", "baixo", "esquerda", "direita"};
-    std::string nome;
+    std::string nome, setas[] = {"_cima", "_baixo", "_esquerda", "_direita"};
     for (int i = 0; i < 4; i++)
-        if (info.param >> i & 1) nome += (nome.empty() ? "" : "_") + std::string(nomes[i]);
-    return nome.empty() ? "nenhuma" : nome;
+        if (info.param >> i & 1) nome += setas[i];
+    return nome.empty() ? "nenhuma" : nome.substr(1);
 }
 
 struct Regras : NoTabuleiro {};
@@ -71,22 +70,17 @@ TEST_P(Setas, PrimeiraDeCimaBaixoEsquerdaDireitaVence) {
 
 INSTANTIATE_TEST_SUITE_P(Regras, Setas, testing::Range(0, TODAS + 1), nomear_setas);
 
-// A blocked avatar still turns; a wall never turns; a move shows until the
-// next resting frame; no arrow held turns it back to 0.
-TEST_F(Regras, BloqueadoAindaSeViraEMovendoSoAteODescanso) {
+// A blocked avatar still turns, and does not show as moving; a wall never
+// turns; in the next acting frame, no arrow held turns the avatar back to 0.
+// (How a move shows until the next resting frame is teste_desenho's.)
+TEST_F(Regras, BloqueadoAindaSeViraESemSetaVoltaAParado) {
     montar_tabuleiro({".13"});
     Elemento *parede = mapa[1][0], *avatar = mapa[2][0];
     segurar(ESQ);
     rodar_quadros(3);
-    EXPECT_TRUE(avatar->direcao == ESQUERDA && !avatar->movendo);
-    EXPECT_EQ(parede->direcao, PARADO);
-    segurar(DESCE);
-    rodar_quadros(2);
-    EXPECT_TRUE(mapa[2][1] == avatar && avatar->movendo);
-    rodar_quadros(1);
-    EXPECT_TRUE(avatar->direcao == BAIXO && !avatar->movendo);
+    EXPECT_TRUE(avatar->direcao == ESQUERDA && !avatar->movendo && parede->direcao == PARADO);
     segurar(0);
-    rodar_quadros(1);
+    rodar_quadros(2);
     EXPECT_EQ(avatar->direcao, PARADO);
 }
 
@@ -94,15 +88,13 @@ TEST_F(Regras, BloqueadoAindaSeViraEMovendoSoAteODescanso) {
 // (0, 1) comes before (1, 0) in board order: when both choose it in their
 // first turn, (0, 1) takes it. Boards are played afresh until both do.
 TEST_F(Regras, MonstrosNaOrdemDoTabuleiroOPrimeiroLeva) {
-    for (int vez = 0; vez < 1000; vez++) {
-        limpar_tabuleiro();
+    for (int vez = 0; vez < 1000; vez++, limpar_tabuleiro()) {
         montar_tabuleiro({"121", "2", "1"});
         Elemento *primeiro = mapa[0][1], *segundo = mapa[1][0];
         rodar_quadros(3);
-        if (primeiro->direcao == DIREITA && segundo->direcao == BAIXO) {
-            EXPECT_TRUE(mapa[1][1] == primeiro && mapa[1][0] == segundo);
-            return;
-        }
+        if (primeiro->direcao != DIREITA || segundo->direcao != BAIXO) continue;
+        EXPECT_TRUE(mapa[1][1] == primeiro && mapa[1][0] == segundo);
+        return;
     }
     FAIL() << "the two monsters never chose the same cell";
 }

@@ -58,21 +58,18 @@ tecla key Escape
 esperar_fim 10
 [ "$ESTADO" -eq 0 ] && cmp -s novo.map esperado.map || falhar "second Esc: status $ESTADO, board $(cat novo.map)"
 
-# The editor run to its end with the words $2...: status $1, and what it
-# printed in SAIDA and ERRO.
+# The editor run to its end with the words $2...: status $1; what it printed in SAIDA and ERRO.
 rodar_editor() {
-    local esperado=$1 estado
-    shift
-    rodar_jogo "$EDITOR" "$@" >saida.txt 2>erro.txt
-    estado=$? SAIDA=$(cat saida.txt) ERRO=$(cat erro.txt)
-    [ "$estado" -eq "$esperado" ] || falhar "editor $*: status $estado, expected $esperado"
+    rodar_jogo "$EDITOR" "${@:2}" >saida.txt 2>erro.txt
+    set -- $? "$@"
+    SAIDA=$(cat saida.txt) ERRO=$(cat erro.txt)
+    [ "$1" -eq "$2" ] || falhar "editor ${*:3}: status $1, expected $2"
 }
 printf '0\n' >curto.map && cp curto.map ./-x.map && mkdir pasta.map
-rodar_editor 0 --verificar novo.map
-rodar_editor 1 --verificar curto.map
-rodar_editor 1 --verificar -- -x.map
-rodar_editor 2 --verificar nenhum.map
-rodar_editor 2 pasta.map
+for caso in "0 --verificar novo.map" "1 --verificar curto.map" "1 --verificar -- -x.map" \
+    "2 --verificar nenhum.map" "2 pasta.map"; do
+    rodar_editor $caso
+done
 rodar_editor 0 --version
 [[ $SAIDA =~ ^tabuleiro2-editor\ \(tabuleiro2\)\ [0-9]+(\.[0-9]+)+$ && -z $ERRO ]] || falhar "--version: '$SAIDA' '$ERRO'"
 rodar_editor 0 --help

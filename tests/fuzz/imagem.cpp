@@ -4,6 +4,7 @@
 #include "carregador.h"
 #include "janela.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -24,9 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
     if (f == NULL || fwrite(dados, 1, tamanho, f) != tamanho || fclose(f) != 0) abort();
     BITMAP* imagem = carregar_imagem(arquivo);
     if (imagem != NULL) {
-        if (imagem->w < 1 || imagem->w > LADO_MAXIMO_IMAGEM || imagem->h < 1 ||
-            imagem->h > LADO_MAXIMO_IMAGEM)
-            abort();
+        if (std::min(imagem->w, imagem->h) < 1) abort();
+        if (std::max(imagem->w, imagem->h) > LADO_MAXIMO_IMAGEM) abort();
         getpixel(imagem, imagem->w - 1, imagem->h - 1);
         destroy_bitmap(imagem);
     }
