@@ -6,7 +6,7 @@
 
 namespace {
 
-const int LADO = TAMANHO_CELULA, MEIO = MEIA_CELULA;
+const int LADO = TAMANHO_CELULA, MEIO = LADO / 2; // how far back a move shows: half a cell
 
 struct Desenho_ : NoTabuleiro {
     BITMAP* movendo = criar_sprite(200, 0, 0);

@@ -33,6 +33,8 @@ pintar() {
 # Key $1, then a wait for the title it brings, $2.
 teclar() { tecla key "$1" && esperar_titulo "$2"; }
 
+# An empty board to start from, which the save replaces.
+printf '%s\n' 0000000000000000{,,,,,,,,,,,} >novo.map
 TITULO='^novo\.map - pincel: parede - ' iniciar_jogo "$EDITOR" novo.map
 # At cell centres: walls dragged across row 3, a monster in (1, 1), an avatar
 # in (3, 1), (7, 3) emptied by the right button and (5, 3) by brush 0; S.
