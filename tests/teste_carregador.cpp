@@ -62,11 +62,11 @@ TEST_F(NaPasta, ConstruirLeTabuleiroEImagensDaPastaDeTrabalho) {
 // Only a whole, plain BMP of sane size loads: not one cut short, too wide
 // or too tall, of 7 bits a pixel, run-length compressed, a folder or none.
 TEST_F(NaPasta, SoCarregaImagemBmpInteira) {
-    BITMAP* b = create_bitmap(50, 40);
+    BITMAP* b = create_bitmap(30, 40);
     save_bitmap("inteira.bmp", b, NULL);
     destroy_bitmap(b);
     BITMAP* inteira = carregar_imagem("inteira.bmp");
-    ASSERT_TRUE(inteira != NULL && inteira->w == 50 && inteira->h == 40);
+    ASSERT_TRUE(inteira != NULL && inteira->w == 30 && inteira->h == 40);
     destroy_bitmap(inteira);
     const std::string bytes = conteudo("inteira.bmp");
     std::vector<std::string> ruins = {bytes.substr(0, bytes.size() - 1), bytes.substr(0, 54),
