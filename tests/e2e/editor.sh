@@ -65,7 +65,7 @@ rodar_editor() {
     rodar_jogo "$EDITOR" "${@:2}" >saida.txt 2>erro.txt
     set -- $? "$@"
     SAIDA=$(cat saida.txt) ERRO=$(cat erro.txt)
-    [ "$1" -eq "$2" ] || falhar "editor ${*:3}: status $1, expected $2"
+    [ "$1" -eq "$2" ] || falhar "editor ${*:3}: status $1, expected $2; '$SAIDA' '$ERRO'"
 }
 printf '0\n' >curto.map && cp curto.map ./-x.map && mkdir pasta.map
 for caso in "0 --verificar novo.map" "1 --verificar curto.map" "1 --verificar -- -x.map" \
