@@ -24,9 +24,8 @@ jogar() {
 
 cmake --install "$1" --prefix "$PASTA/prefixo" >/dev/null || falhar "cmake --install failed"
 jogar "$PASTA/prefixo/games/tabuleiro2"
-printf '0000000000000000\n0003\n' >"$PASTA/meu.map"
-jogar "$PASTA/prefixo/games/tabuleiro2" "$PASTA/meu.map"
-cp "$PASTA/meu.map" ./-x.map && jogar "$PASTA/prefixo/games/tabuleiro2" -- -x.map
+printf '0000000000000000\n0003\n' >./-x.map
+jogar "$PASTA/prefixo/games/tabuleiro2" -- -x.map
 saida=$(timeout 20 "$PASTA/prefixo/games/tabuleiro2" nenhum.map 2>/dev/null); estado=$?
 [ "$estado" -eq 1 ] && [ "$saida" = "Arquivo nao pode ser aberto" ] || falhar "a missing board: status $estado, output '$saida'"
 # Its options; one it does not know is refused with one usage line, nothing played.
