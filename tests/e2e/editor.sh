@@ -78,7 +78,7 @@ rodar_editor 0 --help
 [[ $SAIDA == "Uso: tabuleiro2-editor "* && -z $ERRO ]] || falhar "--help: '$SAIDA' '$ERRO'"
 # Refused with one usage line: no file read or written, no window.
 arquivos=$(ls)
-for errado in --nada -x.map --rascunho --verificar "--rascunho --verificar novo.map" "novo.map curto.map"; do
+for errado in --nada --rascunho --verificar "--rascunho --verificar novo.map" "novo.map curto.map"; do
     rodar_editor 2 $errado
     [[ -z $SAIDA && $ERRO == "Uso: tabuleiro2-editor "* && $ERRO != *$'\n'* && $(ls) == "$arquivos" ]] ||
         falhar "editor $errado: '$SAIDA' '$ERRO', files $(ls)"
