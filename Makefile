@@ -22,7 +22,7 @@ instalar = @faltam=""; \
 # dpkg-parsechangelog, which dates the release). A tree's tests set
 # PACOTES_ALEM to the packages they need besides, and the native tree's
 # TESTES to -DBUILD_TESTING=ON.
-PACOTES_JOGO := cmake g++ make pkgconf liballegro4-dev zlib1g-dev dpkg-dev
+PACOTES_JOGO := cmake g++ make pkgconf liballegro4-dev libpng-dev dpkg-dev
 PACOTES_E2E  := xvfb xdotool x11-apps imagemagick
 PACOTES_TESTES := libgtest-dev $(PACOTES_E2E)
 PACOTES_ALEM   :=

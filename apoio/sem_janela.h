@@ -29,7 +29,8 @@ inline BITMAP* criar_sprite(int r, int g, int b) {
     BITMAP* s = create_bitmap(TAMANHO_CELULA, TAMANHO_CELULA);
     clear_to_color(s, makecol(r, g, b));
     rectfill(s, 0, 0, 9, 9, makecol(255, 255, 255));
-    triangle(s, 49, 49, 49, 25, 25, 49, bitmap_mask_color(s));
+    const int fim = TAMANHO_CELULA - 1;
+    triangle(s, fim, fim, fim, MEIA_CELULA, MEIA_CELULA, fim, bitmap_mask_color(s));
     return s;
 }
 

@@ -16,8 +16,6 @@
 
 namespace {
 
-const int CELULAS = LARGURA_TABULEIRO * ALTURA_TABULEIRO;
-
 // Allegro without a window, screen pointed at a memory bitmap, a full board
 // of random kinds, the left arrow held, and a few frames run.
 void preparar() {

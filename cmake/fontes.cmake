@@ -13,6 +13,11 @@ set(fontes_editor editor.cpp)
 foreach(lista fontes_nucleo fontes_jogo fontes_edicao fontes_editor)
   list(TRANSFORM ${lista} PREPEND ${fontes}/)
 endforeach()
+# The file operations a save needs (arquivos.h), as the system the build is
+# for does them: Windows' for its port, POSIX's for every other build.
+get_filename_component(fontes_windows ${CMAKE_CURRENT_LIST_DIR}/../windows ABSOLUTE)
+list(APPEND fontes_edicao
+  $<IF:$<PLATFORM_ID:Windows>,${fontes_windows}/arquivos.cpp,${fontes}/arquivos_posix.cpp>)
 
 # The background, then the element images in the loader's order.
 set(imagens_jogo chao.bmp parede.bmp monstro0.bmp monstro1.bmp avatar0.bmp avatar1.bmp)

@@ -17,7 +17,7 @@ const char* const ARQUIVOS_IMAGENS[TOTAL_IMAGENS] = {
     "parede.bmp", "monstro0.bmp", "monstro1.bmp", "avatar0.bmp", "avatar1.bmp",
 };
 
-int caractere_de_celula(int c) {
+int ocupa_celula(int c) {
     return c >= '0' && c <= '3';
 }
 
@@ -34,12 +34,11 @@ Elemento* criar_elemento(char c, BITMAP* const imagens[TOTAL_IMAGENS]) {
 }
 
 void ler_tabuleiro(FILE* arquivo, BITMAP* const imagens[TOTAL_IMAGENS]) {
-    const int celulas = LARGURA_TABULEIRO * ALTURA_TABULEIRO;
     // A full board ignores whatever follows, so the rest is left unread.
-    for (int n = 0; n < celulas;) {
+    for (int n = 0; n < CELULAS;) {
         int c = fgetc(arquivo);
         if (c == EOF) break; // end of file and read errors alike
-        if (!caractere_de_celula(c)) continue;
+        if (!ocupa_celula(c)) continue;
         mapa[n % LARGURA_TABULEIRO][n / LARGURA_TABULEIRO] = criar_elemento((char)c, imagens);
         n++;
     }
@@ -111,7 +110,8 @@ static int bmp_seguro(const char* nome) {
     }
     // Plain rows or rows with colour masks; the game needs no other kind.
     if (compressao != 0 && compressao != 3) return 0;
-    if (largura < 1 || largura > 4096 || altura < 1 || altura > 4096) return 0;
+    if (largura < 1 || largura > LADO_MAXIMO_IMAGEM || altura < 1 || altura > LADO_MAXIMO_IMAGEM)
+        return 0;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return 0;
     int64_t linha = (largura * bits + 31) / 32 * 4; // rows are padded to 4 bytes
     return tamanho >= (int64_t)ler_32(c + 10) + linha * altura;

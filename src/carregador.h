@@ -23,12 +23,16 @@ extern const char* const ARQUIVO_CHAO;                    // "chao.bmp", the bac
 extern const char* const ARQUIVOS_IMAGENS[TOTAL_IMAGENS]; // indexed as above
 
 // Opens the board file, loads the images and fills mapa. When the board
-// file cannot be opened or read it prints the message and ends the process
-// with SAIDA_SEM_TABULEIRO. Called once, by the start-up.
+// file cannot be opened, or its first read fails (a folder), it prints
+// "Arquivo nao pode ser aberto" on standard output and ends the process
+// with SAIDA_SEM_TABULEIRO; a read error after that ends the board there,
+// as its end would. Called once, by the start-up.
 void construir();
 
+const int LADO_MAXIMO_IMAGEM = 4096; // pixels, each way
+
 // Loads a whole BMP image; NULL when it is missing, unreadable, not an
-// uncompressed BMP of at most 4096 x 4096, or cut short.
+// uncompressed BMP of at most LADO_MAXIMO_IMAGEM each way, or cut short.
 BITMAP* carregar_imagem(const char* nome);
 
 // A board file open for reading, or NULL (errno set) when it cannot be
@@ -39,8 +43,8 @@ FILE* abrir_tabuleiro(const char* nome);
 // did not load: nothing is ever drawn with a null image.
 void exigir_imagem(BITMAP* imagem, const char* nome);
 
-// 1 for the characters that fill a cell ('0' to '3'), 0 for those skipped.
-int caractere_de_celula(int c);
+// 1 for the characters that take up a cell ('0' to '3'), 0 for those skipped.
+int ocupa_celula(int c);
 
 // A new element, standing, for a cell character with its kind's images;
 // NULL for '0' and any character that is not a cell character.

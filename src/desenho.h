@@ -4,12 +4,14 @@
 #ifndef DESENHO_H
 #define DESENHO_H
 
+#include "tabuleiro.h"
+
 #include <allegro.h>
 
-const int LARGURA_JANELA = 800;
-const int ALTURA_JANELA = 600;
-const int TAMANHO_CELULA = 50; // pixels; 16 x 12 cells fill the window
-const int MEIA_CELULA = 25;    // the slide's half-way shift
+const int TAMANHO_CELULA = 50;                                 // pixels, each way
+const int MEIA_CELULA = TAMANHO_CELULA / 2;                    // the slide's half-way shift
+const int LARGURA_JANELA = LARGURA_TABULEIRO * TAMANHO_CELULA; // the board fills the window
+const int ALTURA_JANELA = ALTURA_TABULEIRO * TAMANHO_CELULA;
 
 // A direction's sprite angle, in Allegro units (256 to a full turn,
 // positive clockwise): 0 facing down or standing, as stored; 128, half a

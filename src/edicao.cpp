@@ -1,6 +1,7 @@
 // The board editor's work on mapa and on board files; no window here.
 #include "edicao.h"
 
+#include "arquivos.h"
 #include "desenho.h"
 
 #include <algorithm>
@@ -11,75 +12,6 @@
 
 #include <sys/stat.h>
 
-#ifdef _WIN32
-#ifndef NOMINMAX // windows.h would make std::max a macro call
-#define NOMINMAX
-#endif
-#include <winalleg.h>
-
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
-static int sincronizar(FILE* f) {
-#ifdef _WIN32
-    return _commit(_fileno(f));
-#else
-    return fsync(fileno(f));
-#endif
-}
-
-static int substituir(const char* de, const char* para) {
-#ifdef _WIN32
-    // rename does not replace an existing file on Windows.
-    return MoveFileExA(de, para, MOVEFILE_REPLACE_EXISTING) ? 0 : -1;
-#else
-    return rename(de, para);
-#endif
-}
-
-// The file nome names, through any symbolic links: a save replaces that
-// file, in its own folder, and the links stay links. Windows boards have none.
-static std::string seguir_links(const char* nome) {
-    std::string caminho = nome;
-#ifndef _WIN32
-    char alvo[4096];
-    for (int i = 0; i < 40; i++) { // a loop of links is left to stat to refuse
-        ssize_t n = readlink(caminho.c_str(), alvo, sizeof alvo - 1);
-        if (n < 0) break;
-        alvo[n] = '\0';
-        size_t barra = caminho.rfind('/');
-        if (alvo[0] == '/' || barra == std::string::npos)
-            caminho = alvo;
-        else
-            caminho = caminho.substr(0, barra + 1) + alvo;
-    }
-#endif
-    return caminho;
-}
-
-// The temporary file, made afresh: never opened through whatever a crash or
-// someone else left under its name, and never readable by more people than
-// the board it replaces (modo, its permission bits; -1 for a new board).
-static FILE* criar_temporario(const char* nome, int modo) {
-#ifdef _WIN32
-    (void)modo; // Windows keeps no permission bits to carry over
-    return fopen(nome, "wb");
-#else
-    unlink(nome);
-    int fd = open(nome, O_WRONLY | O_CREAT | O_EXCL, modo < 0 ? 0666 : modo);
-    if (fd < 0) return NULL;
-    if (modo >= 0 && fchmod(fd, modo) != 0) { // umask may have narrowed it
-        close(fd);
-        return NULL;
-    }
-    return fdopen(fd, "wb");
-#endif
-}
-
-const int CELULAS = LARGURA_TABULEIRO * ALTURA_TABULEIRO;
 const char* const NOME_EDITOR = "tabuleiro2-editor";
 const int IGNORADOS_NOMEADOS = 8; // skipped characters named per line, the rest counted
 const int ACHADOS_MOSTRADOS = 20; // findings printed, the rest counted
@@ -143,9 +75,9 @@ int gravar_tabuleiro(const char* nome) {
     FILE* f = criar_temporario(temporario.c_str(), existe ? (int)(estado.st_mode & 07777) : -1);
     if (f == NULL) return falhar_gravacao(nome, strerror(errno));
     // Whole on disk before the rename: a crash leaves the old board or the new one.
-    int gravado = fwrite(texto, 1, n, f) == (size_t)n && fflush(f) == 0 && sincronizar(f) == 0;
+    int gravado = fwrite(texto, 1, n, f) == (size_t)n && fflush(f) == 0 && sincronizar(f);
     gravado = fclose(f) == 0 && gravado;
-    if (gravado && substituir(temporario.c_str(), alvo.c_str()) == 0) return 1;
+    if (gravado && substituir(temporario.c_str(), alvo.c_str())) return 1;
     falhar_gravacao(nome, strerror(errno));
     remove(temporario.c_str());
     return 0;
@@ -207,7 +139,7 @@ static void terminar_linha(Verificacao& v) {
 static void ler_caractere(Verificacao& v, unsigned char c) {
     if (c == '\n') {
         terminar_linha(v);
-    } else if (caractere_de_celula(c)) {
+    } else if (ocupa_celula(c)) {
         v.na_linha++;
         if (++v.celulas == CELULAS + 1) v.linha_excesso = v.linha;
     } else {

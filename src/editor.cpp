@@ -2,7 +2,7 @@
 // FILE's board with the mouse in the game's own look and saves it with S;
 // "tabuleiro2-editor --rascunho FILE" opens FILE as a draft, unsaved from
 // the start; "tabuleiro2-editor --verificar FILE" checks a hand-written
-// board file.
+// board file; --help and --version say how to call it and which it is.
 #include "desenho.h"
 #include "edicao.h"
 #include "falhas.h"
@@ -16,6 +16,21 @@
 const int PAUSA_EDITOR = 10; // milliseconds between two looks at the keys and the mouse
 const int BOTAO_ESQUERDO = 1, BOTAO_DIREITO = 2; // bits of mouse_b
 const int TAMANHO_CAMINHO = 1024;
+const char* const USO = "tabuleiro2-editor [--rascunho] [--] [ARQUIVO]"
+                        " | --verificar [--] ARQUIVO | --help | --version";
+const char* const AJUDA =
+    "Uso: tabuleiro2-editor [--rascunho] [--] [ARQUIVO]\n"
+    "  ou: tabuleiro2-editor --verificar [--] ARQUIVO\n"
+    "Pinta o tabuleiro ARQUIVO (tabuleiro.map se nenhum) numa janela, com as\n"
+    "imagens do jogo: 0 a 3 escolhem o pincel (vazio, parede, monstro, avatar),\n"
+    "o botao esquerdo pinta, o direito esvazia, S grava e Esc sai.\n"
+    "\n"
+    "  --rascunho   abre ARQUIVO como alterado, ainda nao gravado\n"
+    "  --verificar  sem janela, diz onde ARQUIVO se le diferente do que parece:\n"
+    "               estado 0 se em nada, 1 se em algo, 2 se nao pode ser lido\n"
+    "  --help       mostra esta ajuda e sai\n"
+    "  --version    mostra a versao e sai\n"
+    "  --           o que vem depois e o nome do arquivo, mesmo comecando por -\n";
 #ifndef DADOS_INSTALADOS // an install's data folder, relative to the executable
 #define DADOS_INSTALADOS "."
 #endif
@@ -191,14 +206,48 @@ static int verificar(const char* arquivo_nome) {
     return achados.empty() ? 0 : SAIDA_ACHADOS;
 }
 
-int main(int argc, char** argv) {
-    if (argc > 1 && strcmp(argv[1], "--verificar") == 0) {
-        if (argc != 3) falhar("Uso", "tabuleiro2-editor --verificar ARQUIVO");
-        return verificar(argv[2]);
+// The board file the command line names, NULL for none, and its
+// --rascunho and --verificar, which each need the file and exclude each
+// other. Options are taken as GNU programs take them, anywhere before "--";
+// a word that starts with '-' is never taken for the file. Ends the process
+// for --help and --version, and with the usage line for anything else,
+// before any file or window is touched.
+static const char* ler_opcoes(int argc, char** argv, int* rascunho, int* verificando) {
+    const char* arquivo = NULL;
+    int opcoes = 1; // until "--"
+    for (int i = 1; i < argc; i++) {
+        const char* a = argv[i];
+        if (!opcoes || a[0] != '-' || a[1] == '\0') {
+            if (arquivo != NULL) falhar("Uso", USO);
+            arquivo = a;
+        } else if (strcmp(a, "--") == 0) {
+            opcoes = 0;
+        } else if (strcmp(a, "--rascunho") == 0) {
+            *rascunho = 1;
+        } else if (strcmp(a, "--verificar") == 0) {
+            *verificando = 1;
+        } else if (strcmp(a, "--help") == 0) {
+            fputs(AJUDA, stdout);
+            exit(0);
+        } else if (strcmp(a, "--version") == 0) {
+            printf("tabuleiro2-editor (tabuleiro2) %s\n", VERSAO_TABULEIRO2);
+            exit(0);
+        } else {
+            falhar("Uso", USO);
+        }
     }
+    if ((*rascunho || *verificando) && arquivo == NULL) falhar("Uso", USO);
+    if (*rascunho && *verificando) falhar("Uso", USO);
+    return arquivo;
+}
+
+int main(int argc, char** argv) {
+    int rascunho = 0, verificando = 0;
+    const char* arquivo = ler_opcoes(argc, argv, &rascunho, &verificando);
+    if (verificando) return verificar(arquivo);
     // A draft (the web page restores one so) is unsaved from the start.
-    alterado = argc > 2 && strcmp(argv[1], "--rascunho") == 0;
-    nome = argc > 1 ? argv[1 + alterado] : ARQUIVO_TABULEIRO;
+    alterado = rascunho;
+    nome = arquivo != NULL ? arquivo : ARQUIVO_TABULEIRO;
     iniciar();
     editar();
     encerrar();

@@ -1,5 +1,7 @@
 // Start-up failures: the exit statuses both programs end with when they
-// cannot go on, and the one way to end a start-up that fails.
+// cannot go on, and falhar, which ends every failed start-up but one: a
+// game board file that cannot be opened, which construir (carregador.h)
+// reports on standard output with SAIDA_SEM_TABULEIRO.
 #ifndef FALHAS_H
 #define FALHAS_H
 

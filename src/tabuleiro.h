@@ -8,6 +8,7 @@
 
 const int LARGURA_TABULEIRO = 16; // columns, x from 0 to 15
 const int ALTURA_TABULEIRO = 12;  // rows, y from 0 to 11
+const int CELULAS = LARGURA_TABULEIRO * ALTURA_TABULEIRO;
 
 // Element kinds; the same digits stand for them in the board file.
 enum { PAREDE = 1, MONSTRO = 2, AVATAR = 3 };

@@ -6,6 +6,8 @@
 
 namespace {
 
+const int LADO = TAMANHO_CELULA, MEIO = LADO / 2; // how far back a move shows: half a cell
+
 struct Desenho_ : NoTabuleiro {
     BITMAP* movendo = criar_sprite(200, 0, 0);
     BITMAP* parado = criar_sprite(0, 0, 200);
@@ -33,15 +35,14 @@ struct Desenho_ : NoTabuleiro {
 // Frame 0 shows every element standing and unturned; the avatar that
 // moves up in frame 2 shows half a cell below its new cell, then in it.
 TEST_F(Desenho_, QuadrosDeUmAvatarQueSobe) {
-    montar_tabuleiro({"1", "", "", "", "", "", "", "..3", "", "", "", "...............1"}, movendo,
-                     parado);
+    montar_tabuleiro({"1", "", "", "", "", "", "", "..3"}, movendo, parado);
     key[KEY_UP] = 1;
     rodar_quadros(1);
-    EXPECT_EQ(diferencas({{parado, 0, 0, 0}, {parado, 100, 350, 0}, {parado, 750, 550, 0}}), 0);
+    EXPECT_EQ(diferencas({{parado, 0, 0, 0}, {parado, 2 * LADO, 7 * LADO, 0}}), 0);
     rodar_quadros(2);
-    EXPECT_EQ(diferencas({{parado, 0, 0, 0}, {movendo, 100, 325, 128}, {parado, 750, 550, 0}}), 0);
+    EXPECT_EQ(diferencas({{parado, 0, 0, 0}, {movendo, 2 * LADO, 6 * LADO + MEIO, 128}}), 0);
     rodar_quadros(1);
-    EXPECT_EQ(diferencas({{parado, 0, 0, 0}, {parado, 100, 300, 128}, {parado, 750, 550, 0}}), 0);
+    EXPECT_EQ(diferencas({{parado, 0, 0, 0}, {parado, 2 * LADO, 6 * LADO, 128}}), 0);
 }
 
 // A direction, and where its moving sprite goes from cell (4, 5) and turned how.
@@ -60,16 +61,16 @@ TEST_P(Angulo, MeiaCelulaDeVoltaMovendoEMesmoAnguloParado) {
     EXPECT_EQ(diferencas({{movendo, c.px, c.py, c.angulo}}), 0) << "moving";
     monstro->movendo = false;
     desenhar();
-    EXPECT_EQ(diferencas({{parado, 200, 250, c.angulo}}), 0) << "resting";
+    EXPECT_EQ(diferencas({{parado, 4 * LADO, 5 * LADO, c.angulo}}), 0) << "resting";
 }
 
 const Direcao direcoes[] = {
-    {"direita_um_oitavo_anti_horario", DIREITA, 175, 250, -32},
-    {"cima_meia_volta", CIMA, 200, 275, 128},
-    {"esquerda_um_oitavo_horario", ESQUERDA, 225, 250, 32},
-    {"baixo_como_guardado", BAIXO, 200, 225, 0},
-    {"parado_como_guardado", PARADO, 200, 250, 0},
-    {"desconhecida_como_parado", 9, 200, 250, 0},
+    {"direita_um_oitavo_anti_horario", DIREITA, 4 * LADO - MEIO, 5 * LADO, -32},
+    {"cima_meia_volta", CIMA, 4 * LADO, 5 * LADO + MEIO, 128},
+    {"esquerda_um_oitavo_horario", ESQUERDA, 4 * LADO + MEIO, 5 * LADO, 32},
+    {"baixo_como_guardado", BAIXO, 4 * LADO, 5 * LADO - MEIO, 0},
+    {"parado_como_guardado", PARADO, 4 * LADO, 5 * LADO, 0},
+    {"desconhecida_como_parado", 9, 4 * LADO, 5 * LADO, 0},
 };
 INSTANTIATE_TEST_SUITE_P(Desenho, Angulo, testing::ValuesIn(direcoes), nome_do_caso<Direcao>);
 
@@ -82,7 +83,7 @@ TEST_F(Desenho_, OMaisAdianteNaOrdemFicaPorCima) {
     b->direcao = CIMA;
     a->movendo = b->movendo = true;
     desenhar();
-    EXPECT_EQ(diferencas({{movendo, 25, 50, 32}, {parado, 50, 25, 128}}), 0);
+    EXPECT_EQ(diferencas({{movendo, MEIO, LADO, 32}, {parado, LADO, MEIO, 128}}), 0);
     EXPECT_EQ(getpixel(screen, 60, 60), makecol(0, 0, 200));
 }
 

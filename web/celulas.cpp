@@ -4,7 +4,7 @@
 
 #include <emscripten.h>
 
-static char celulas[ALTURA_TABULEIRO * LARGURA_TABULEIRO];
+static char celulas[CELULAS];
 
 // The board's cells now, row by row, one cell character each (no line ends).
 extern "C" EMSCRIPTEN_KEEPALIVE const char* web_celulas() {

@@ -111,7 +111,7 @@ function olhar_arquivo() {
 let verificacoes = 0;
 async function verificar(bytes) {
   const vez = ++verificacoes;
-  const [saida, impresso] = await consultar(criar_editor, ['--verificar', nome], PASTA, { [nome]: bytes });
+  const [saida, impresso] = await consultar(criar_editor, ['--verificar', '--', nome], PASTA, { [nome]: bytes });
   if (vez !== verificacoes) return;
   mostrar('veredito', saida === 0 ? texto('lido', nome) : saida === 1 ? texto('nao_lido', nome) : nome + ':');
   document.getElementById('achados').textContent = impresso;
@@ -142,7 +142,7 @@ function editar(arquivo, bytes, rascunho = false) {
   rodar(criar_editor, {
     ativo: 'editando',
     pasta: PASTA,
-    argumentos: rascunho ? ['--rascunho', nome] : [nome],
+    argumentos: rascunho ? ['--rascunho', '--', nome] : ['--', nome], // a name may start with '-'
     arquivos: { [nome]: bytes },
     quadro: olhar_arquivo,
     titulo: (t) => {

@@ -1,6 +1,7 @@
 #!/bin/bash
 # The board editor in a real window, real clicks and keys: each brush, a drag, the right
-# button, S and the file, a read-only board, Esc with unsaved changes; the checker's statuses.
+# button, S and the file, a read-only board, Esc with unsaved changes; the checker's statuses;
+# the command line's options, and those it refuses.
 # Usage: editor.sh EDITOR
 set -u
 EDITOR=$1
@@ -32,6 +33,8 @@ pintar() {
 # Key $1, then a wait for the title it brings, $2.
 teclar() { tecla key "$1" && esperar_titulo "$2"; }
 
+# An empty board to start from, which the save replaces.
+printf '%s\n' 0000000000000000{,,,,,,,,,,,} >novo.map
 TITULO='^novo\.map - pincel: parede - ' iniciar_jogo "$EDITOR" novo.map
 # At cell centres: walls dragged across row 3, a monster in (1, 1), an avatar
 # in (3, 1), (7, 3) emptied by the right button and (5, 3) by brush 0; S.
@@ -57,9 +60,27 @@ tecla key Escape
 esperar_fim 10
 [ "$ESTADO" -eq 0 ] && cmp -s novo.map esperado.map || falhar "second Esc: status $ESTADO, board $(cat novo.map)"
 
-printf '0\n' >curto.map && mkdir pasta.map
-for caso in "--verificar novo.map:0" "--verificar curto.map:1" "--verificar nenhum.map:2" pasta.map:2; do
-    rodar_jogo "$EDITOR" ${caso%:*} 2>/dev/null
-    [ $? -eq "${caso#*:}" ] || falhar "editor ${caso%:*}: status other than ${caso#*:}"
+# The editor run to its end with the words $2...: status $1; what it printed in SAIDA and ERRO.
+rodar_editor() {
+    rodar_jogo "$EDITOR" "${@:2}" >saida.txt 2>erro.txt
+    set -- $? "$@"
+    SAIDA=$(cat saida.txt) ERRO=$(cat erro.txt)
+    [ "$1" -eq "$2" ] || falhar "editor ${*:3}: status $1, expected $2; '$SAIDA' '$ERRO'"
+}
+printf '0\n' >curto.map && cp curto.map ./-x.map && mkdir pasta.map
+for caso in "0 --verificar novo.map" "1 --verificar curto.map" "1 --verificar -- -x.map" \
+    "2 --verificar nenhum.map" "2 pasta.map"; do
+    rodar_editor $caso
+done
+rodar_editor 0 --version
+[[ $SAIDA =~ ^tabuleiro2-editor\ \(tabuleiro2\)\ [0-9]+(\.[0-9]+)+$ && -z $ERRO ]] || falhar "--version: '$SAIDA' '$ERRO'"
+rodar_editor 0 --help
+[[ $SAIDA == "Uso: tabuleiro2-editor "* && -z $ERRO ]] || falhar "--help: '$SAIDA' '$ERRO'"
+# Refused with one usage line: no file read or written, no window.
+arquivos=$(ls)
+for errado in --nada --rascunho --verificar "--rascunho --verificar novo.map" "novo.map curto.map"; do
+    rodar_editor 2 $errado
+    [[ -z $SAIDA && $ERRO == "Uso: tabuleiro2-editor "* && $ERRO != *$'\n'* && $(ls) == "$arquivos" ]] ||
+        falhar "editor $errado: '$SAIDA' '$ERRO', files $(ls)"
 done
 echo PASS

@@ -2,7 +2,9 @@
 // carregar_imagem gives either NULL or a whole image of a sane size, and
 // Allegro's BMP loader never reads or writes out of bounds.
 #include "carregador.h"
+#include "janela.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -12,7 +14,7 @@ static char arquivo[64];
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) abort();
-    set_color_depth(16);
+    set_color_depth(PROFUNDIDADE_COR);
     snprintf(arquivo, sizeof arquivo, "/tmp/fuzz_imagem-%d.bmp", (int)getpid());
     atexit([] { unlink(arquivo); });
     return 0;
@@ -23,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
     if (f == NULL || fwrite(dados, 1, tamanho, f) != tamanho || fclose(f) != 0) abort();
     BITMAP* imagem = carregar_imagem(arquivo);
     if (imagem != NULL) {
-        if (imagem->w < 1 || imagem->w > 4096 || imagem->h < 1 || imagem->h > 4096) abort();
+        if (std::min(imagem->w, imagem->h) < 1) abort();
+        if (std::max(imagem->w, imagem->h) > LADO_MAXIMO_IMAGEM) abort();
         getpixel(imagem, imagem->w - 1, imagem->h - 1);
         destroy_bitmap(imagem);
     }
