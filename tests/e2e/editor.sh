@@ -38,7 +38,10 @@ printf '%s\n' 0000000000000000{,,,,,,,,,,,} >novo.map
 TITULO='^novo\.map - pincel: parede - ' iniciar_jogo "$EDITOR" novo.map
 # At cell centres: walls dragged across row 3, a monster in (1, 1), an avatar
 # in (3, 1), (7, 3) emptied by the right button and (5, 3) by brush 0; S.
-pintar 15 3 mousemove 25 175 mousedown 1 sleep 0.2 mousemove 775 175 sleep 0.2 mouseup 1
+# The drag a step at a time, each seen on screen before the next.
+pintar 0 3 mousemove 25 175 mousedown 1
+pintar 15 3 mousemove 775 175
+no_editor mouseup 1
 teclar 2 'pincel: monstro'
 pintar 1 1 mousemove 75 75 click 1
 teclar 3 'pincel: avatar'
