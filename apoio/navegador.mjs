@@ -1,30 +1,32 @@
 // Shared by the web tests and the web benchmark: a static server for the
 // pages on 127.0.0.1, and the three browser engines players use, as Debian
-// ships them, behind one small interface. Chromium and Firefox are driven
-// by the puppeteer-core the tests pin (CDP and WebDriver BiDi), WebKit by
-// our WebDriver client (webkit.mjs); nothing else here knows which.
+// ships them, behind one small interface: Chromium and Firefox headless
+// through puppeteer-core (CDP and WebDriver BiDi), WebKit's MiniBrowser
+// through Debian's WebKitWebDriver and selenium-webdriver, on the X display
+// of apoio/com_xvfb.sh; both clients at the versions the tests pin.
 //
 // abrir_navegador(motor, modulos, { perfil, idioma }) gives a browser:
-//   motor, versao; perfil, and duravel: whether storage outlives the browser
-//   on that profile; toque: whether a page can be given a touch screen;
-//   botao_direito: whether the right button can be pressed and released;
-//   contexto(): a new one with storage of its own; padrao(): the shared one;
-//   fechar(). A context: abrir(url, { width, height, toque }), fechar().
+//   motor, versao, perfil; duravel: storage outlives the browser on that
+//   profile; toque: a page can be given a touch screen; botao_direito: the
+//   right button can be pressed and released; contexto(): a new one with
+//   storage of its own; padrao(): the shared one; fechar(). A context:
+//   abrir(url, { width, height, toque }) (WebKit's, one page at a time), fechar().
 // A page: ir(url), recarregar(), avaliar(fn, ...args) (JSON values only),
 //   tecla_abaixo(key), tecla_acima(key) (KeyboardEvent.key names),
 //   mover(x, y), pressionar(button), largar(button) ('left', 'right'),
 //   clicar(selector), escolher_arquivo(selector, path), tamanho(screen),
 //   erros_de_instalacao() (null where the engine has no such check), fechar().
+import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
 import { createServer } from 'node:http';
-import { existsSync, mkdtempSync, readFileSync, rmSync, statSync } from 'node:fs';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, renameSync, rmSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { extname, join, resolve } from 'node:path';
-import { abrir_sessao, abrir_xvfb, DRIVER } from './webkit.mjs';
 
 export const MOTORES = ['chromium', 'firefox', 'webkit'];
 const PROGRAMAS = { chromium: ['/usr/bin/chromium', 'chromium'], firefox: ['/usr/bin/firefox-esr', 'firefox-esr'],
-  webkit: [DRIVER, 'webkit2gtk-driver'] };
+  webkit: ['/usr/bin/WebKitWebDriver', 'webkit2gtk-driver'] };
+const MINIBROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 
 // Serves folder raiz, and each other folder of pastas under /NAME/;
 // resolves to the base address once it listens. com_antes(url, fn) gives
@@ -38,8 +40,7 @@ export async function servir(raiz, pastas = {}) {
     const endereco = new URL(pedido.url, 'http://x');
     const caminho = decodeURIComponent(endereco.pathname);
     const [, primeira, resto] = caminho.match(/^\/([^/]*)\/?(.*)$/);
-    const arquivo = pastas[primeira] ? join(pastas[primeira], resto)
-      : join(raiz, caminho === '/' ? 'index.html' : caminho);
+    const arquivo = pastas[primeira] ? join(pastas[primeira], resto) : join(raiz, caminho === '/' ? 'index.html' : caminho);
     try {
       let dados = readFileSync(arquivo);
       const script = antes[endereco.searchParams.get('antes')];
@@ -58,17 +59,17 @@ export async function servir(raiz, pastas = {}) {
   return { servidor, endereco: 'http://127.0.0.1:' + servidor.address().port, com_antes };
 }
 
-// Browser motor ('chromium', 'firefox' or 'webkit'), headless or on a
-// private Xvfb, its pages in language idioma, on profile perfil (by
-// default a new one, removed by fechar()); puppeteer-core from folder
-// modulos. A browser that is not installed fails, naming its package.
+// Browser motor ('chromium', 'firefox' or 'webkit'), its pages in language
+// idioma, on profile perfil (by default a new one, removed by fechar());
+// the clients from folder modulos. One not installed fails, naming its package.
 export async function abrir_navegador(motor, modulos, { perfil, idioma = 'pt-BR' } = {}) {
   const [programa, pacote] = PROGRAMAS[motor] || [];
   if (!programa) throw new Error('no browser engine "' + motor + '": ' + MOTORES.join(', '));
   if (!existsSync(programa)) throw new Error(motor + ' is not installed: ' + programa + ' missing (Debian package ' + pacote + ')');
   const novo = !perfil;
   perfil ||= mkdtempSync(join(tmpdir(), 'tabuleiro2-' + motor + '-'));
-  const navegador = await (motor === 'webkit' ? abrir_webkit(idioma) : abrir_puppeteer(motor, modulos, perfil, idioma));
+  const requerer = createRequire(join(resolve(modulos), 'x.js'));
+  const navegador = await (motor === 'webkit' ? abrir_webkit : abrir_puppeteer)(motor, requerer, perfil, idioma);
   const fechar = navegador.fechar;
   return Object.assign(navegador, { motor, perfil, fechar: async () => {
     await fechar();
@@ -76,9 +77,8 @@ export async function abrir_navegador(motor, modulos, { perfil, idioma = 'pt-BR'
   } });
 }
 
-async function abrir_puppeteer(motor, modulos, perfil, idioma) {
-  const puppeteer = createRequire(join(resolve(modulos), 'x.js'))('puppeteer-core');
-  const navegador = await puppeteer.launch(motor === 'chromium' ? {
+async function abrir_puppeteer(motor, requerer, perfil, idioma) {
+  const navegador = await requerer('puppeteer-core').launch(motor === 'chromium' ? {
     executablePath: PROGRAMAS.chromium[0], headless: true, userDataDir: perfil,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--lang=' + idioma, '--accept-lang=' + idioma,
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
@@ -95,7 +95,25 @@ async function abrir_puppeteer(motor, modulos, perfil, idioma) {
   const contexto = (c, proprio) => ({
     abrir: async (url, tela) => {
       const p = await c.newPage();
-      const pagina = pagina_puppeteer(p, motor);
+      const pagina = {
+        ir: (u) => p.goto(u),
+        recarregar: () => p.reload(),
+        avaliar: (fn, ...args) => p.evaluate(fn, ...args),
+        tecla_abaixo: (tecla) => p.keyboard.down(tecla),
+        tecla_acima: (tecla) => p.keyboard.up(tecla),
+        mover: (x, y) => p.mouse.move(x, y),
+        pressionar: (botao) => p.mouse.down({ button: botao }),
+        largar: (botao) => p.mouse.up({ button: botao }),
+        clicar: async (seletor) => { await p.bringToFront(); await p.click(seletor); }, // a player's click is in the focused window
+        escolher_arquivo: async (seletor, caminho) => (await p.$(seletor)).uploadFile(caminho),
+        // A touch screen where Chromium's emulation gives one.
+        tamanho: ({ width, height, toque }) => p.setViewport({ width, height,
+          ...(toque && motor === 'chromium' ? { hasTouch: true, isMobile: true } : {}) }),
+        // Chromium's own check of what an app needs; Firefox has none.
+        erros_de_instalacao: async () => (motor !== 'chromium' ? null
+          : (await (await p.createCDPSession()).send('Page.getInstallabilityErrors')).installabilityErrors.map((e) => e.errorId)),
+        fechar: () => p.close(),
+      };
       if (tela) await pagina.tamanho(tela);
       if (url) await p.goto(url);
       return pagina;
@@ -103,114 +121,86 @@ async function abrir_puppeteer(motor, modulos, perfil, idioma) {
     fechar: () => (proprio ? c.close() : undefined),
   });
   return {
-    versao: await navegador.version(),
-    duravel: true,
-    toque: motor === 'chromium',
-    botao_direito: true,
+    versao: await navegador.version(), duravel: true, toque: motor === 'chromium', botao_direito: true,
     contexto: async () => contexto(await navegador.createBrowserContext(), true),
     padrao: async () => contexto(navegador.defaultBrowserContext(), false),
     fechar: () => navegador.close(),
   };
 }
 
-function pagina_puppeteer(p, motor) {
-  return {
-    ir: (url) => p.goto(url),
-    recarregar: () => p.reload(),
-    avaliar: (fn, ...args) => p.evaluate(fn, ...args),
-    tecla_abaixo: (tecla) => p.keyboard.down(tecla),
-    tecla_acima: (tecla) => p.keyboard.up(tecla),
-    mover: (x, y) => p.mouse.move(x, y),
-    pressionar: (botao) => p.mouse.down({ button: botao }),
-    largar: (botao) => p.mouse.up({ button: botao }),
-    clicar: async (seletor) => { await p.bringToFront(); await p.click(seletor); }, // a player's click is in the focused window
-    escolher_arquivo: async (seletor, caminho) => (await p.$(seletor)).uploadFile(caminho),
-    // A touch screen, where Chromium's emulation gives one.
-    tamanho: ({ width, height, toque }) => p.setViewport({ width, height,
-      ...(toque && motor === 'chromium' ? { hasTouch: true, isMobile: true } : {}) }),
-    // Chromium's own check of what an app needs; the others have none.
-    erros_de_instalacao: async () => (motor !== 'chromium' ? null
-      : (await (await p.createCDPSession()).send('Page.getInstallabilityErrors')).installabilityErrors.map((e) => e.errorId)),
-    fechar: () => p.close(),
-  };
-}
-
-// WebKit: each context a browser of its own (a driver runs one), its pages
-// its windows, all on one private Xvfb. MiniBrowser under automation keeps
-// its storage in memory only: nothing outlives the browser.
-async function abrir_webkit(idioma) {
-  const xvfb = await abrir_xvfb();
+// WebKit: each context a MiniBrowser of its own (a driver runs one
+// session), its page its one window. Under automation it keeps storage in
+// memory only: nothing outlives the browser.
+async function abrir_webkit(motor, requerer, perfil, idioma) {
+  if (!process.env.DISPLAY) throw new Error('WebKit has no headless mode: run under apoio/com_xvfb.sh');
+  const { Builder, Button, By, Key, Origin } = requerer('selenium-webdriver');
+  const { DriverService } = requerer('selenium-webdriver/remote');
+  const { findFreePort } = requerer('selenium-webdriver/net/portprober');
   const abertos = new Set();
-  let padrao = null;
   const contexto = async () => {
-    const sessao = await abrir_sessao(xvfb.display, idioma);
-    abertos.add(sessao);
-    let atual = (await sessao.comando('GET', '/window')), livre = atual, abertas = 0;
-    const focar = async (janela) => {
-      if (atual !== janela) await sessao.comando('POST', '/window', { handle: janela });
-      atual = janela;
+    const porta = await findFreePort('127.0.0.1');
+    const driver = new DriverService(PROGRAMAS.webkit[0], { port: porta, hostname: '127.0.0.1',
+      args: ['--port=' + porta, '--host=127.0.0.1'], env: { ...process.env, ...localidade(idioma) } });
+    const d = await new Builder().disableEnvironmentOverrides().usingServer(await driver.start()).withCapabilities({ browserName: 'MiniBrowser',
+      'webkitgtk:browserOptions': { binary: MINIBROWSER, args: ['--automation'] }, timeouts: { script: 120000 } }).build();
+    const acao = (f) => (...args) => f(d.actions(), ...args).perform();
+    const tecla = (t) => Key[t.replace('Arrow', 'Arrow_').toUpperCase()] || t;
+    const elemento = (seletor) => d.findElement(By.css(seletor));
+    const pagina = {
+      ir: (url) => d.get(url),
+      recarregar: () => d.navigate().refresh(),
+      avaliar: (fn, ...args) => d.executeScript('return (' + fn + ')(...arguments)', ...args),
+      tecla_abaixo: acao((a, t) => a.keyDown(tecla(t))),
+      tecla_acima: acao((a, t) => a.keyUp(tecla(t))),
+      mover: acao((a, x, y) => a.move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT, duration: 0 })),
+      pressionar: acao((a, b) => a.press(Button[b.toUpperCase()])),
+      largar: acao((a, b) => a.release(Button[b.toUpperCase()])),
+      clicar: async (seletor) => (await elemento(seletor)).click(),
+      escolher_arquivo: async (seletor, caminho) => (await elemento(seletor)).sendKeys(caminho),
+      // The window sized so that its viewport is width x height (no
+      // narrower than MiniBrowser's toolbar lets it: 447 px).
+      tamanho: async ({ width, height }) => {
+        await d.manage().window().setRect({ width, height });
+        const [w, h] = await pagina.avaliar(() => [innerWidth, innerHeight]);
+        await d.manage().window().setRect({ width: 2 * width - w, height: 2 * height - h });
+      },
+      erros_de_instalacao: async () => null,
+      fechar: () => d.get('about:blank'), // closing its window would end the browser
     };
-    return {
+    const fechar = async () => {
+      abertos.delete(fechar);
+      await d.quit().catch(() => {});
+      await driver.kill();
+    };
+    abertos.add(fechar);
+    return { versao: 'WebKitGTK ' + (await d.getCapabilities()).get('browserVersion'), fechar,
       abrir: async (url, tela) => {
-        let janela = livre;
-        if (janela) livre = null;
-        else janela = (await sessao.comando('POST', '/window/new', { type: 'window' })).handle;
-        abertas++;
-        const comando = (fn) => async (...args) => { await focar(janela); return fn(...args); };
-        const pagina = {
-          ir: comando((u) => sessao.comando('POST', '/url', { url: u })),
-          recarregar: comando(() => sessao.comando('POST', '/refresh')),
-          avaliar: comando((fn, ...args) => sessao.executar(String(fn), args)),
-          tecla_abaixo: comando(sessao.tecla_abaixo),
-          tecla_acima: comando(sessao.tecla_acima),
-          mover: comando(sessao.mover),
-          pressionar: comando(sessao.pressionar),
-          largar: comando(sessao.largar),
-          clicar: comando(sessao.clicar),
-          escolher_arquivo: comando(sessao.escolher_arquivo),
-          // The window sized so that its page's viewport is width x height
-          // (no narrower than MiniBrowser's toolbar lets it: 447 px).
-          tamanho: comando(async ({ width, height }) => {
-            await sessao.comando('POST', '/window/rect', { width, height });
-            const [w, h] = await sessao.executar('() => [innerWidth, innerHeight]', []);
-            await sessao.comando('POST', '/window/rect', { width: 2 * width - w, height: 2 * height - h });
-          }),
-          erros_de_instalacao: async () => null,
-          // The last window is kept, blank, for the next page: closing it
-          // would end the browser.
-          fechar: comando(async () => {
-            if (--abertas === 0) {
-              await sessao.comando('POST', '/url', { url: 'about:blank' });
-              livre = janela;
-            } else {
-              await sessao.comando('DELETE', '/window');
-              atual = null;
-            }
-          }),
-        };
         if (tela) await pagina.tamanho(tela);
         if (url) await pagina.ir(url);
         return pagina;
-      },
-      fechar: async () => {
-        if (sessao === padrao?.sessao) return;
-        abertos.delete(sessao);
-        await sessao.fechar();
-      },
-      sessao,
-    };
+      } };
   };
-  padrao = await contexto();
+  const padrao = await contexto();
   return {
-    versao: padrao.sessao.versao,
-    duravel: false,
-    toque: false,
+    versao: padrao.versao, duravel: false, toque: false,
     botao_direito: false, // its WebDriver releases the right button as the left, and keeps the right held
-    contexto,
-    padrao: async () => padrao,
-    fechar: async () => {
-      for (const s of abertos) await s.fechar();
-      xvfb.fechar();
-    },
+    contexto, padrao: async () => ({ ...padrao, fechar: () => {} }),
+    fechar: async () => { for (const f of abertos) await f(); },
   };
+}
+
+// The environment of a program in language idioma (pt-BR): WebKitGTK gives
+// its pages the C library's locale, compiled here once from Debian's
+// locales package into a folder of our own, as a system may have none but C.
+function localidade(idioma) {
+  const nome = idioma.replace('-', '_') + '.UTF-8', pasta = join(tmpdir(), 'tabuleiro2-localidades');
+  if (!existsSync(join(pasta, nome))) {
+    if (!existsSync('/usr/share/i18n/locales/' + nome.slice(0, -6))) throw new Error('no locale ' + nome + ' (Debian package locales)');
+    const nova = mkdtempSync(pasta + '-');
+    execFileSync('localedef', ['-i', nome.slice(0, -6), '-f', 'UTF-8', join(nova, nome)]);
+    mkdirSync(pasta, { recursive: true });
+    try { renameSync(join(nova, nome), join(pasta, nome)); } catch (e) { /* another test's came first */ }
+    rmSync(nova, { recursive: true, force: true });
+  }
+  return { LOCPATH: pasta, LANG: nome, LC_ALL: nome, LANGUAGE: '' };
 }
