@@ -1,21 +1,17 @@
-// Shared by the web tests and the web benchmark: a static server for the
+// What the web tests and the web benchmark share: a static server for the
 // pages on 127.0.0.1, and the three browser engines players use, as Debian
-// ships them, behind one small interface: Chromium and Firefox headless
-// through puppeteer-core (CDP and WebDriver BiDi), WebKit's MiniBrowser
-// through Debian's WebKitWebDriver and selenium-webdriver, on the X display
-// of apoio/com_xvfb.sh; both clients at the versions the tests pin.
-//
-// abrir_navegador(motor, modulos, { perfil, idioma }) gives a browser:
-//   motor, versao, perfil; duravel: storage outlives the browser on that
-//   profile; toque: a page can be given a touch screen; botao_direito: the
-//   right button can be pressed and released; contexto(): a new one with
-//   storage of its own; padrao(): the shared one; fechar(). A context:
-//   abrir(url, { width, height, toque }) (WebKit's, one page at a time), fechar().
-// A page: ir(url), recarregar(), avaliar(fn, ...args) (JSON values only),
-//   tecla_abaixo(key), tecla_acima(key) (KeyboardEvent.key names),
-//   mover(x, y), pressionar(button), largar(button) ('left', 'right'),
-//   clicar(selector), escolher_arquivo(selector, path), tamanho(screen),
-//   erros_de_instalacao() (null where the engine has no such check), fechar().
+// ships them, behind one interface: Chromium and Firefox headless through
+// puppeteer-core, WebKit's MiniBrowser through selenium-webdriver and Debian's
+// WebKitWebDriver, on the display of apoio/com_xvfb.sh.
+// A browser: motor, versao, perfil; duravel (storage outlives it on its
+// profile), toque (a page can have a touch screen), botao_direito (the right
+// button can be pressed and released); contexto() (with storage of its own),
+// padrao(), fechar(). A context: abrir(url, { width, height, toque }) (in
+// WebKit, one page at a time), fechar(). A page: ir(url), recarregar(),
+// avaliar(fn, ...args) (JSON values), tecla_abaixo(key), tecla_acima(key)
+// (KeyboardEvent.key names), mover(x, y), pressionar(button), largar(button)
+// ('left', 'right'), clicar(selector), escolher_arquivo(selector, path),
+// tamanho(screen), erros_de_instalacao() (null where the engine has no such check), fechar().
 import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
 import { createServer } from 'node:http';
@@ -96,14 +92,9 @@ async function abrir_puppeteer(motor, requerer, perfil, idioma) {
     abrir: async (url, tela) => {
       const p = await c.newPage();
       const pagina = {
-        ir: (u) => p.goto(u),
-        recarregar: () => p.reload(),
-        avaliar: (fn, ...args) => p.evaluate(fn, ...args),
-        tecla_abaixo: (tecla) => p.keyboard.down(tecla),
-        tecla_acima: (tecla) => p.keyboard.up(tecla),
-        mover: (x, y) => p.mouse.move(x, y),
-        pressionar: (botao) => p.mouse.down({ button: botao }),
-        largar: (botao) => p.mouse.up({ button: botao }),
+        ir: (u) => p.goto(u), recarregar: () => p.reload(), avaliar: (fn, ...args) => p.evaluate(fn, ...args),
+        tecla_abaixo: (tecla) => p.keyboard.down(tecla), tecla_acima: (tecla) => p.keyboard.up(tecla),
+        mover: (x, y) => p.mouse.move(x, y), pressionar: (b) => p.mouse.down({ button: b }), largar: (b) => p.mouse.up({ button: b }),
         clicar: async (seletor) => { await p.bringToFront(); await p.click(seletor); }, // a player's click is in the focused window
         escolher_arquivo: async (seletor, caminho) => (await p.$(seletor)).uploadFile(caminho),
         // A touch screen where Chromium's emulation gives one.
@@ -135,26 +126,24 @@ async function abrir_webkit(motor, requerer, perfil, idioma) {
   if (!process.env.DISPLAY) throw new Error('WebKit has no headless mode: run under apoio/com_xvfb.sh');
   const { Builder, Button, By, Key, Origin } = requerer('selenium-webdriver');
   const { DriverService } = requerer('selenium-webdriver/remote');
-  const { findFreePort } = requerer('selenium-webdriver/net/portprober');
+  const porta_livre = requerer('selenium-webdriver/net/portprober').findFreePort;
   const abertos = new Set();
   const contexto = async () => {
-    const porta = await findFreePort('127.0.0.1');
+    const porta = await porta_livre('127.0.0.1');
     const driver = new DriverService(PROGRAMAS.webkit[0], { port: porta, hostname: '127.0.0.1',
       args: ['--port=' + porta, '--host=127.0.0.1'], env: { ...process.env, ...localidade(idioma) } });
-    const d = await new Builder().disableEnvironmentOverrides().usingServer(await driver.start()).withCapabilities({ browserName: 'MiniBrowser',
-      'webkitgtk:browserOptions': { binary: MINIBROWSER, args: ['--automation'] }, timeouts: { script: 120000 } }).build();
+    const d = await new Builder().disableEnvironmentOverrides().usingServer(await driver.start()).withCapabilities({
+      browserName: 'MiniBrowser', 'webkitgtk:browserOptions': { binary: MINIBROWSER, args: ['--automation'] },
+      timeouts: { script: 120000 } }).build();
     const acao = (f) => (...args) => f(d.actions(), ...args).perform();
     const tecla = (t) => Key[t.replace('Arrow', 'Arrow_').toUpperCase()] || t;
     const elemento = (seletor) => d.findElement(By.css(seletor));
     const pagina = {
-      ir: (url) => d.get(url),
-      recarregar: () => d.navigate().refresh(),
+      ir: (url) => d.get(url), recarregar: () => d.navigate().refresh(),
       avaliar: (fn, ...args) => d.executeScript('return (' + fn + ')(...arguments)', ...args),
-      tecla_abaixo: acao((a, t) => a.keyDown(tecla(t))),
-      tecla_acima: acao((a, t) => a.keyUp(tecla(t))),
+      tecla_abaixo: acao((a, t) => a.keyDown(tecla(t))), tecla_acima: acao((a, t) => a.keyUp(tecla(t))),
       mover: acao((a, x, y) => a.move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT, duration: 0 })),
-      pressionar: acao((a, b) => a.press(Button[b.toUpperCase()])),
-      largar: acao((a, b) => a.release(Button[b.toUpperCase()])),
+      pressionar: acao((a, b) => a.press(Button[b.toUpperCase()])), largar: acao((a, b) => a.release(Button[b.toUpperCase()])),
       clicar: async (seletor) => (await elemento(seletor)).click(),
       escolher_arquivo: async (seletor, caminho) => (await elemento(seletor)).sendKeys(caminho),
       // The window sized so that its viewport is width x height (no
@@ -165,7 +154,7 @@ async function abrir_webkit(motor, requerer, perfil, idioma) {
         await d.manage().window().setRect({ width: 2 * width - w, height: 2 * height - h });
       },
       erros_de_instalacao: async () => null,
-      fechar: () => d.get('about:blank'), // closing its window would end the browser
+      fechar: () => d.get('about:blank'), // closing its one window would end the browser
     };
     const fechar = async () => {
       abertos.delete(fechar);
@@ -173,18 +162,18 @@ async function abrir_webkit(motor, requerer, perfil, idioma) {
       await driver.kill();
     };
     abertos.add(fechar);
-    return { versao: 'WebKitGTK ' + (await d.getCapabilities()).get('browserVersion'), fechar,
-      abrir: async (url, tela) => {
-        if (tela) await pagina.tamanho(tela);
-        if (url) await pagina.ir(url);
-        return pagina;
-      } };
+    const abrir = async (url, tela) => {
+      if (tela) await pagina.tamanho(tela);
+      if (url) await pagina.ir(url);
+      return pagina;
+    };
+    return { versao: 'WebKitGTK ' + (await d.getCapabilities()).get('browserVersion'), abrir, fechar };
   };
   const padrao = await contexto();
   return {
     versao: padrao.versao, duravel: false, toque: false,
     botao_direito: false, // its WebDriver releases the right button as the left, and keeps the right held
-    contexto, padrao: async () => ({ ...padrao, fechar: () => {} }),
+    contexto, padrao: async () => ({ abrir: padrao.abrir, fechar: () => {} }),
     fechar: async () => { for (const f of abertos) await f(); },
   };
 }

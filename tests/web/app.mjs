@@ -18,19 +18,11 @@ const web = new URL('../../web/', import.meta.url).pathname;
 // In the page: what keeps it from being kept as an app by any engine: its
 // manifest's name, display, start and icons, Safari's home screen icon.
 async function sem_instalar() {
-  const erros = [];
-  const buscar = async (url) => { const r = await fetch(url); if (!r.ok) erros.push(url + ': ' + r.status); return r; };
-  const manifesto = document.querySelector('link[rel=manifest]');
-  const m = await (await buscar(manifesto.href)).json();
-  if (!m.name || m.display !== 'standalone' || !m.start_url) erros.push('manifest: ' + JSON.stringify(m));
-  for (const tamanho of ['192x192', '512x512']) {
-    const icone = m.icons.find((i) => i.sizes === tamanho);
-    if (!icone) erros.push('no icon ' + tamanho);
-    else await buscar(new URL(icone.src, manifesto.href));
-  }
-  const toque = document.querySelector('link[rel=apple-touch-icon]');
-  if (!toque) erros.push('no apple-touch-icon');
-  else await buscar(toque.href);
+  const manifesto = document.querySelector('link[rel=manifest]').href, m = await (await fetch(manifesto)).json();
+  const erros = m.name && m.display === 'standalone' && m.start_url ? [] : ['manifest: ' + JSON.stringify(m)];
+  const icones = ['192x192', '512x512'].map((t) => m.icons.find((i) => i.sizes === t)).map((i) => i && new URL(i.src, manifesto).href);
+  for (const url of [...icones, document.querySelector('link[rel=apple-touch-icon]')?.href])
+    if (!url || !(await fetch(url)).ok) erros.push('no icon ' + url);
   return erros;
 }
 
@@ -52,11 +44,11 @@ await testar([async (ambiente) => {
   const jogar = async (url, nativa) => {
     const pagina = await abrir(ambiente, url, { contexto, rodando: true });
     if (nativa) await ate_igual(pagina, nativa, url);
-    return pagina;
+    await pagina.fechar();
   };
   // The first visit stays until its service worker is in charge (left
   // sooner, WebKit's worker stays installing for ever).
-  let pagina = await jogar('/');
+  let pagina = await abrir(ambiente, '/', { contexto, rodando: true });
   if (!(await pagina.avaliar(() => 'serviceWorker' in navigator))) return pagina.fechar();
   for (const url of ['/', '/editor.html']) {
     if (url !== '/') pagina = await abrir(ambiente, url, { contexto });
@@ -66,14 +58,14 @@ await testar([async (ambiente) => {
     await pagina.fechar();
   }
   const versao = versionar(pasta);
-  pagina = await jogar('/');
+  pagina = await abrir(ambiente, '/', { contexto, rodando: true });
   await esperar(pagina, async (v) => (await caches.keys()).join() === v, 'caches but ' + versao + ' left', versao);
   await pagina.fechar();
-  await (await jogar('/?tabuleiro=nativa/sem_monstros.map')).fechar();
+  await jogar('/?tabuleiro=nativa/sem_monstros.map');
   ambiente.parar();
   const celulas = readFileSync(pintado, 'latin1').replace(/\n/g, '');
   for (const [url, nativa] of [['/'], ['/?tabuleiro=tabuleiros/campo.map', 'primeiro.rgb'], ['/?celulas=' + celulas, 'pintado.rgb'],
     ['/?tabuleiro=nativa/sem_monstros.map', 'primeiro.rgb'], ['/editor.html?tabuleiro=tabuleiros/tabuleiro.map', 'editor.rgb']])
-    await (await jogar(url, nativa)).fechar();
+    await jogar(url, nativa);
 }], pasta);
 rmSync(pasta, { recursive: true, force: true });

@@ -3,17 +3,14 @@
 // with a deadline, keys and the pointer as a player uses them, and the
 // canvas compared with the native captures.
 import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
 import { abrir_navegador, servir } from '../../apoio/navegador.mjs';
 
 const PRAZO = 30000;
-const LARGURA = 800, ALTURA = 600;
-
 // ENGINE ZIP_FOLDER NATIVE_CAPTURES NODE_MODULES NATIVE_EDITOR PAINTED
 export const [motor, pasta_web, pasta_nativa, modulos, editor_nativo, pintado] = process.argv.slice(2);
 
-export function falhar(motivo) {
-  throw new Error(motivo);
-}
+export const falhar = (motivo) => { throw new Error(motivo); };
 
 // The web tests' one wait: until condicao() (or the promise it gives) is
 // truthy, at most PRAZO, and resolves to that; else the test fails saying
@@ -44,7 +41,7 @@ export async function abrir(ambiente, url, { tela = { width: 820, height: 700 },
   if (!contexto) pagina.fechar = () => c.fechar();
   await pagina.ir(antes ? ambiente.com_antes(ambiente.endereco + url, antes) : ambiente.endereco + url);
   const visto = rodando && await esperar(pagina, () => { const p = window.tabuleiro2 || window.editor;
-    return p.quadros > 0 || (p.estado === 'terminou' && 'it ended: ' + document.getElementById('saida').textContent); }, 'no frame');
+    return p.quadros > 0 || (p.estado === 'terminou' && 'it ended: ' + document.getElementById('saida').textContent); }, 'no frame on ' + url);
   if (rodando && visto !== true) falhar('no frame on ' + url + ': ' + visto);
   return pagina;
 }
@@ -61,14 +58,6 @@ export async function conferir_saida(pagina, saida, o_que) {
 // Waits for the page's title to match regular expression padrao.
 export const esperar_titulo = (pagina, padrao) => esperar(pagina, (p) => new RegExp(p).test(document.title) &&
   document.getElementById('titulo').textContent === document.title, 'no title /' + padrao + '/', padrao);
-
-// Holds key tecla (a KeyboardEvent.key) longer than a frame, as a player
-// does, until the page's expressao holds.
-export async function segurar(pagina, tecla, expressao, o_que) {
-  await pagina.tecla_abaixo(tecla);
-  await esperar(pagina, expressao, o_que);
-  await pagina.tecla_acima(tecla);
-}
 
 // Key tecla pressed and released, then its effect in the title.
 export async function teclar(pagina, tecla, padrao) {
@@ -95,34 +84,31 @@ export async function pintar(pagina, botao, caminho, [x, y] = caminho.at(-1)) {
   await esperar_que(async () => (await celula()) !== antes, 'cell ' + x + ',' + y + ' unchanged by the ' + botao + ' button');
 }
 
-// The canvas's pixels now, RGBA, read by the page's own getImageData.
+// The canvas's pixels now, RGB, read by the page's own getImageData.
 export async function quadro(pagina) {
   return Buffer.from(await pagina.avaliar(() => {
-    const c = document.querySelector('canvas');
-    const pixels = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+    const c = document.querySelector('canvas'), rgba = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+    const rgb = new Uint8Array(rgba.length / 4 * 3).map((_, i) => rgba[i + Math.floor(i / 3)]);
     let s = '';
-    for (let i = 0; i < pixels.length; i += 0x8000) s += String.fromCharCode(...pixels.subarray(i, i + 0x8000));
+    for (let i = 0; i < rgb.length; i += 0x8000) s += String.fromCharCode(...rgb.subarray(i, i + 0x8000));
     return btoa(s);
   }), 'base64');
 }
 
-// Waits, frame after frame, until the canvas shows the native RGB capture
-// nativa (a file of pasta_nativa); o_que says what failed to bring it.
+// Waits, frame after frame, until the canvas shows the native window's
+// capture nativa (an 800 x 600 RGB file of pasta_nativa); o_que says what
+// failed to bring it.
 export async function ate_igual(pagina, nativa, o_que) {
-  const rgb = readFileSync(pasta_nativa + '/' + nativa);
-  let diferentes;
+  const rgb = readFileSync(join(pasta_nativa, nativa));
+  let visto;
   await esperar_que(async () => {
     await pagina.avaliar(() => new Promise((r) => {
       document.querySelector('canvas').addEventListener('quadro', r, { once: true });
       setTimeout(r, 1000);
     }));
-    const rgba = await quadro(pagina);
-    if (rgba.length !== LARGURA * ALTURA * 4) falhar('the canvas is not ' + LARGURA + ' x ' + ALTURA);
-    diferentes = 0;
-    for (let i = 0; i < LARGURA * ALTURA; i++)
-      if (rgba[4 * i] !== rgb[3 * i] || rgba[4 * i + 1] !== rgb[3 * i + 1] || rgba[4 * i + 2] !== rgb[3 * i + 2]) diferentes++;
-    return diferentes === 0;
-  }, () => o_que + ': ' + diferentes + ' pixels unlike the native window');
+    return (visto = await quadro(pagina)).equals(rgb);
+  }, () => o_que + ': ' + (visto.length !== rgb.length ? 'the canvas is not 800 x 600' : [...Array(rgb.length / 3).keys()]
+    .filter((i) => visto.readUIntBE(3 * i, 3) !== rgb.readUIntBE(3 * i, 3)).length + ' pixels unlike the native window'));
 }
 
 // Another browser of the engine (as abrir_navegador's options say); testar
