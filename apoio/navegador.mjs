@@ -24,8 +24,9 @@ const PROGRAMAS = { chromium: ['/usr/bin/chromium', 'chromium'], firefox: ['/usr
   webkit: ['/usr/bin/WebKitWebDriver', 'webkit2gtk-driver'] };
 const MINIBROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 
-// Serves folder raiz, and each other folder of pastas under /NAME/;
-// resolves to the base address once it listens. com_antes(url, fn) gives
+// Serves folder raiz, and each other folder of pastas under /NAME/ as
+// files that may change (no-cache: never from the browser's cache with no
+// asking); resolves to the base address once it listens. com_antes(url, fn) gives
 // url such that its page, when served here, runs fn first of all: a
 // script put at the top of its head, as no engine's protocol is needed for.
 export async function servir(raiz, pastas = {}) {
@@ -43,7 +44,8 @@ export async function servir(raiz, pastas = {}) {
       if (script && extname(arquivo) === '.html')
         dados = dados.toString().replace(/<head[^>]*>/i, (cabeca) => cabeca + '<script>(' + script + ')();</script>');
       resposta.writeHead(200, { 'Content-Type': tipos[extname(arquivo)] || 'application/octet-stream',
-        'Last-Modified': statSync(arquivo).mtime.toUTCString() }); // as static hosts say
+        'Last-Modified': statSync(arquivo).mtime.toUTCString(), // as static hosts say
+        ...(pastas[primeira] ? { 'Cache-Control': 'no-cache' } : {}) });
       resposta.end(dados);
     } catch (e) {
       resposta.writeHead(404);
