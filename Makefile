@@ -208,7 +208,7 @@ testar-web: web
 bench-web: PACOTES_ALEM = $(PACOTES_TESTES_WEB)
 bench-web: web
 	cmake --build $(WEB) --target testes_web
-	node bench/pagina_web.mjs $(WEB) $(WEB)/npm/node_modules
+	apoio/com_xvfb.sh node bench/pagina_web.mjs $(WEB) $(WEB)/npm/node_modules
 
 # `make release`: this version's three downloads, the .deb, the Windows zip
 # and the web zip, in $(RELEASE)/ with their SHA256SUMS; each is built to be

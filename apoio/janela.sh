@@ -21,12 +21,13 @@ esperar() {
     done
 }
 
-# Starts Xvfb on a display it picks itself, exports DISPLAY; all of it,
-# the game and the test's folder go when the script ends.
+# Starts Xvfb on a display it picks itself, its screen $1 (by default
+# 1024x768) wide, exports DISPLAY; all of it, the game and the test's
+# folder go when the script ends.
 iniciar_xvfb() {
     local fd
     fd=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fd" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$fd" 2>/dev/null &
     XVFB_PID=$!
     trap 'parar_jogo; kill "$XVFB_PID"; rm -rf "${PASTA:-}"' EXIT
     esperar 10 "Xvfb did not start" test -s "$fd"

@@ -1,33 +1,37 @@
-// Shared by the web tests and the web benchmark: a static server for the
+// What the web tests and the web benchmark share: a static server for the
 // pages on 127.0.0.1, and the three browser engines players use, as Debian
-// ships them, behind one small interface. Chromium and Firefox are driven
-// by the puppeteer-core the tests pin (CDP and WebDriver BiDi), WebKit by
-// our WebDriver client (webkit.mjs); nothing else here knows which.
-//
-// abrir_navegador(motor, modulos, { perfil, idioma }) gives a browser:
-//   motor, versao; perfil, and duravel: whether storage outlives the browser
-//   on that profile; toque: whether a page can be given a touch screen;
-//   botao_direito: whether the right button can be pressed and released;
-//   contexto(): a new one with storage of its own; padrao(): the shared one;
-//   fechar(). A context: abrir(url, { width, height, toque }), fechar().
-// A page: ir(url), recarregar(), avaliar(fn, ...args) (JSON values only),
-//   tecla_abaixo(key), tecla_acima(key) (KeyboardEvent.key names),
-//   mover(x, y), pressionar(button), largar(button) ('left', 'right'),
-//   clicar(selector), escolher_arquivo(selector, path), tamanho(screen),
-//   erros_de_instalacao() (null where the engine has no such check), fechar().
+// ships them, behind one interface: Chromium and Firefox headless through
+// puppeteer-core, WebKit's MiniBrowser through selenium-webdriver and Debian's
+// WebKitWebDriver, on the display of apoio/com_xvfb.sh.
+// A browser: motor, versao, perfil; duravel (storage outlives it on its
+// profile), toque (a page can have a touch screen), botao_direito (the right
+// button can be pressed and released); contexto() (with storage of its own),
+// padrao(), fechar(). A context: abrir(url, { width, height, toque }) (in
+// WebKit, one page at a time), fechar(). A page: ir(url), recarregar(),
+// avaliar(fn, ...args) (JSON values), tecla_abaixo(key), tecla_acima(key)
+// (KeyboardEvent.key names), mover(x, y), pressionar(button), largar(button)
+// ('left', 'right'), clicar(selector), escolher_arquivo(selector, path),
+// tamanho(screen), erros_de_instalacao() (null where the engine has no such check), fechar().
+import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
 import { createServer } from 'node:http';
-import { existsSync, mkdtempSync, readFileSync, rmSync, statSync } from 'node:fs';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, renameSync, rmSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { extname, join, resolve } from 'node:path';
-import { abrir_sessao, abrir_xvfb, DRIVER } from './webkit.mjs';
 
 export const MOTORES = ['chromium', 'firefox', 'webkit'];
-const PROGRAMAS = { chromium: ['/usr/bin/chromium', 'chromium'], firefox: ['/usr/bin/firefox-esr', 'firefox-esr'],
-  webkit: [DRIVER, 'webkit2gtk-driver'] };
+// Each engine's program, by the name its Debian package puts on the PATH,
+// and that package; WebKitGTK's MiniBrowser wherever the release's
+// libwebkit2gtk keeps it.
+const PROGRAMAS = { chromium: ['chromium', 'chromium'], firefox: ['firefox-esr', 'firefox-esr'],
+  webkit: ['WebKitWebDriver', 'webkit2gtk-driver'] };
+const no_path = (nome) => process.env.PATH.split(':').map((pasta) => join(pasta, nome)).find(existsSync);
+const minibrowser = () => execFileSync('sh', ['-c', 'ls /usr/lib/*/webkit2gtk-*/MiniBrowser ' +
+  '/usr/libexec/webkit2gtk-*/MiniBrowser 2>/dev/null || true'], { encoding: 'utf8' }).split('\n')[0];
 
-// Serves folder raiz, and each other folder of pastas under /NAME/;
-// resolves to the base address once it listens. com_antes(url, fn) gives
+// Serves folder raiz, and each other folder of pastas under /NAME/ as
+// files that may change (no-cache: never from the browser's cache with no
+// asking); resolves to the base address once it listens. com_antes(url, fn) gives
 // url such that its page, when served here, runs fn first of all: a
 // script put at the top of its head, as no engine's protocol is needed for.
 export async function servir(raiz, pastas = {}) {
@@ -38,15 +42,15 @@ export async function servir(raiz, pastas = {}) {
     const endereco = new URL(pedido.url, 'http://x');
     const caminho = decodeURIComponent(endereco.pathname);
     const [, primeira, resto] = caminho.match(/^\/([^/]*)\/?(.*)$/);
-    const arquivo = pastas[primeira] ? join(pastas[primeira], resto)
-      : join(raiz, caminho === '/' ? 'index.html' : caminho);
+    const arquivo = pastas[primeira] ? join(pastas[primeira], resto) : join(raiz, caminho === '/' ? 'index.html' : caminho);
     try {
       let dados = readFileSync(arquivo);
       const script = antes[endereco.searchParams.get('antes')];
       if (script && extname(arquivo) === '.html')
         dados = dados.toString().replace(/<head[^>]*>/i, (cabeca) => cabeca + '<script>(' + script + ')();</script>');
       resposta.writeHead(200, { 'Content-Type': tipos[extname(arquivo)] || 'application/octet-stream',
-        'Last-Modified': statSync(arquivo).mtime.toUTCString() }); // as static hosts say
+        'Last-Modified': statSync(arquivo).mtime.toUTCString(), // as static hosts say
+        ...(pastas[primeira] ? { 'Cache-Control': 'no-cache' } : {}) });
       resposta.end(dados);
     } catch (e) {
       resposta.writeHead(404);
@@ -58,17 +62,18 @@ export async function servir(raiz, pastas = {}) {
   return { servidor, endereco: 'http://127.0.0.1:' + servidor.address().port, com_antes };
 }
 
-// Browser motor ('chromium', 'firefox' or 'webkit'), headless or on a
-// private Xvfb, its pages in language idioma, on profile perfil (by
-// default a new one, removed by fechar()); puppeteer-core from folder
-// modulos. A browser that is not installed fails, naming its package.
+// Browser motor ('chromium', 'firefox' or 'webkit'), its pages in language
+// idioma, on profile perfil (by default a new one, removed by fechar());
+// the clients from folder modulos. One not installed fails, naming its package.
 export async function abrir_navegador(motor, modulos, { perfil, idioma = 'pt-BR' } = {}) {
-  const [programa, pacote] = PROGRAMAS[motor] || [];
-  if (!programa) throw new Error('no browser engine "' + motor + '": ' + MOTORES.join(', '));
-  if (!existsSync(programa)) throw new Error(motor + ' is not installed: ' + programa + ' missing (Debian package ' + pacote + ')');
+  const [nome, pacote] = PROGRAMAS[motor] || [];
+  if (!nome) throw new Error('no browser engine "' + motor + '": ' + MOTORES.join(', '));
+  const programa = no_path(nome);
+  if (!programa) throw new Error(motor + ' is not installed: no ' + nome + ' on the PATH (Debian package ' + pacote + ')');
   const novo = !perfil;
   perfil ||= mkdtempSync(join(tmpdir(), 'tabuleiro2-' + motor + '-'));
-  const navegador = await (motor === 'webkit' ? abrir_webkit(idioma) : abrir_puppeteer(motor, modulos, perfil, idioma));
+  const requerer = createRequire(join(resolve(modulos), 'x.js'));
+  const navegador = await (motor === 'webkit' ? abrir_webkit : abrir_puppeteer)(motor, programa, requerer, perfil, idioma);
   const fechar = navegador.fechar;
   return Object.assign(navegador, { motor, perfil, fechar: async () => {
     await fechar();
@@ -76,14 +81,13 @@ export async function abrir_navegador(motor, modulos, { perfil, idioma = 'pt-BR'
   } });
 }
 
-async function abrir_puppeteer(motor, modulos, perfil, idioma) {
-  const puppeteer = createRequire(join(resolve(modulos), 'x.js'))('puppeteer-core');
-  const navegador = await puppeteer.launch(motor === 'chromium' ? {
-    executablePath: PROGRAMAS.chromium[0], headless: true, userDataDir: perfil,
+async function abrir_puppeteer(motor, programa, requerer, perfil, idioma) {
+  const navegador = await requerer('puppeteer-core').launch(motor === 'chromium' ? {
+    executablePath: programa, headless: true, userDataDir: perfil,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--lang=' + idioma, '--accept-lang=' + idioma,
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   } : {
-    browser: 'firefox', executablePath: PROGRAMAS.firefox[0], headless: true, userDataDir: perfil,
+    browser: 'firefox', executablePath: programa, headless: true, userDataDir: perfil,
     // Each page focused as it is brought to the front, as a window is, with
     // no window manager to give it: full screen needs it. Downloads saved
     // in the profile with no panel, which would take the focus from the
@@ -95,7 +99,20 @@ async function abrir_puppeteer(motor, modulos, perfil, idioma) {
   const contexto = (c, proprio) => ({
     abrir: async (url, tela) => {
       const p = await c.newPage();
-      const pagina = pagina_puppeteer(p, motor);
+      const pagina = {
+        ir: (u) => p.goto(u), recarregar: () => p.reload(), avaliar: (fn, ...args) => p.evaluate(fn, ...args),
+        tecla_abaixo: (tecla) => p.keyboard.down(tecla), tecla_acima: (tecla) => p.keyboard.up(tecla),
+        mover: (x, y) => p.mouse.move(x, y), pressionar: (b) => p.mouse.down({ button: b }), largar: (b) => p.mouse.up({ button: b }),
+        clicar: async (seletor) => { await p.bringToFront(); await p.click(seletor); }, // a player's click is in the focused window
+        escolher_arquivo: async (seletor, caminho) => (await p.$(seletor)).uploadFile(caminho),
+        // A touch screen where Chromium's emulation gives one.
+        tamanho: ({ width, height, toque }) => p.setViewport({ width, height,
+          ...(toque && motor === 'chromium' ? { hasTouch: true, isMobile: true } : {}) }),
+        // Chromium's own check of what an app needs; Firefox has none.
+        erros_de_instalacao: async () => (motor !== 'chromium' ? null
+          : (await (await p.createCDPSession()).send('Page.getInstallabilityErrors')).installabilityErrors.map((e) => e.errorId)),
+        fechar: () => p.close(),
+      };
       if (tela) await pagina.tamanho(tela);
       if (url) await p.goto(url);
       return pagina;
@@ -103,114 +120,84 @@ async function abrir_puppeteer(motor, modulos, perfil, idioma) {
     fechar: () => (proprio ? c.close() : undefined),
   });
   return {
-    versao: await navegador.version(),
-    duravel: true,
-    toque: motor === 'chromium',
-    botao_direito: true,
+    versao: await navegador.version(), duravel: true, toque: motor === 'chromium', botao_direito: true,
     contexto: async () => contexto(await navegador.createBrowserContext(), true),
     padrao: async () => contexto(navegador.defaultBrowserContext(), false),
     fechar: () => navegador.close(),
   };
 }
 
-function pagina_puppeteer(p, motor) {
+// WebKit: each context a MiniBrowser of its own (a driver runs one
+// session), its page its one window. Under automation it keeps storage in
+// memory only: nothing outlives the browser.
+async function abrir_webkit(motor, programa, requerer, perfil, idioma) {
+  if (!process.env.DISPLAY) throw new Error('WebKit has no headless mode: run under apoio/com_xvfb.sh');
+  const { Builder, Button, By, Key, Origin } = requerer('selenium-webdriver');
+  const { DriverService } = requerer('selenium-webdriver/remote');
+  const porta_livre = requerer('selenium-webdriver/net/portprober').findFreePort;
+  const abertos = new Set();
+  const contexto = async () => {
+    const porta = await porta_livre('127.0.0.1');
+    const driver = new DriverService(programa, { port: porta, hostname: '127.0.0.1',
+      args: ['--port=' + porta, '--host=127.0.0.1'], env: { ...process.env, ...localidade(idioma) } });
+    const d = await new Builder().disableEnvironmentOverrides().usingServer(await driver.start()).withCapabilities({
+      browserName: 'MiniBrowser', 'webkitgtk:browserOptions': { binary: minibrowser(), args: ['--automation'] },
+      timeouts: { script: 120000 } }).build();
+    const acao = (f) => (...args) => f(d.actions(), ...args).perform();
+    const tecla = (t) => Key[t.replace('Arrow', 'Arrow_').toUpperCase()] || t;
+    const elemento = (seletor) => d.findElement(By.css(seletor));
+    const pagina = {
+      ir: (url) => d.get(url), recarregar: () => d.navigate().refresh(),
+      avaliar: (fn, ...args) => d.executeScript('return (' + fn + ')(...arguments)', ...args),
+      tecla_abaixo: acao((a, t) => a.keyDown(tecla(t))), tecla_acima: acao((a, t) => a.keyUp(tecla(t))),
+      mover: acao((a, x, y) => a.move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT, duration: 0 })),
+      pressionar: acao((a, b) => a.press(Button[b.toUpperCase()])), largar: acao((a, b) => a.release(Button[b.toUpperCase()])),
+      clicar: async (seletor) => (await elemento(seletor)).click(),
+      escolher_arquivo: async (seletor, caminho) => (await elemento(seletor)).sendKeys(caminho),
+      // The window sized so that its viewport is width x height (no
+      // narrower than MiniBrowser's toolbar lets it: 447 px).
+      tamanho: async ({ width, height }) => {
+        await d.manage().window().setRect({ width, height });
+        const [w, h] = await pagina.avaliar(() => [innerWidth, innerHeight]);
+        await d.manage().window().setRect({ width: 2 * width - w, height: 2 * height - h });
+      },
+      erros_de_instalacao: async () => null,
+      fechar: () => d.get('about:blank'), // closing its one window would end the browser
+    };
+    const fechar = async () => {
+      abertos.delete(fechar);
+      await d.quit().catch(() => {});
+      await driver.kill();
+    };
+    abertos.add(fechar);
+    const abrir = async (url, tela) => {
+      if (tela) await pagina.tamanho(tela);
+      if (url) await pagina.ir(url);
+      return pagina;
+    };
+    return { versao: 'WebKitGTK ' + (await d.getCapabilities()).get('browserVersion'), abrir, fechar };
+  };
+  const padrao = await contexto();
   return {
-    ir: (url) => p.goto(url),
-    recarregar: () => p.reload(),
-    avaliar: (fn, ...args) => p.evaluate(fn, ...args),
-    tecla_abaixo: (tecla) => p.keyboard.down(tecla),
-    tecla_acima: (tecla) => p.keyboard.up(tecla),
-    mover: (x, y) => p.mouse.move(x, y),
-    pressionar: (botao) => p.mouse.down({ button: botao }),
-    largar: (botao) => p.mouse.up({ button: botao }),
-    clicar: async (seletor) => { await p.bringToFront(); await p.click(seletor); }, // a player's click is in the focused window
-    escolher_arquivo: async (seletor, caminho) => (await p.$(seletor)).uploadFile(caminho),
-    // A touch screen, where Chromium's emulation gives one.
-    tamanho: ({ width, height, toque }) => p.setViewport({ width, height,
-      ...(toque && motor === 'chromium' ? { hasTouch: true, isMobile: true } : {}) }),
-    // Chromium's own check of what an app needs; the others have none.
-    erros_de_instalacao: async () => (motor !== 'chromium' ? null
-      : (await (await p.createCDPSession()).send('Page.getInstallabilityErrors')).installabilityErrors.map((e) => e.errorId)),
-    fechar: () => p.close(),
+    versao: padrao.versao, duravel: false, toque: false,
+    botao_direito: false, // its WebDriver releases the right button as the left, and keeps the right held
+    contexto, padrao: async () => ({ abrir: padrao.abrir, fechar: () => {} }),
+    fechar: async () => { for (const f of abertos) await f(); },
   };
 }
 
-// WebKit: each context a browser of its own (a driver runs one), its pages
-// its windows, all on one private Xvfb. MiniBrowser under automation keeps
-// its storage in memory only: nothing outlives the browser.
-async function abrir_webkit(idioma) {
-  const xvfb = await abrir_xvfb();
-  const abertos = new Set();
-  let padrao = null;
-  const contexto = async () => {
-    const sessao = await abrir_sessao(xvfb.display, idioma);
-    abertos.add(sessao);
-    let atual = (await sessao.comando('GET', '/window')), livre = atual, abertas = 0;
-    const focar = async (janela) => {
-      if (atual !== janela) await sessao.comando('POST', '/window', { handle: janela });
-      atual = janela;
-    };
-    return {
-      abrir: async (url, tela) => {
-        let janela = livre;
-        if (janela) livre = null;
-        else janela = (await sessao.comando('POST', '/window/new', { type: 'window' })).handle;
-        abertas++;
-        const comando = (fn) => async (...args) => { await focar(janela); return fn(...args); };
-        const pagina = {
-          ir: comando((u) => sessao.comando('POST', '/url', { url: u })),
-          recarregar: comando(() => sessao.comando('POST', '/refresh')),
-          avaliar: comando((fn, ...args) => sessao.executar(String(fn), args)),
-          tecla_abaixo: comando(sessao.tecla_abaixo),
-          tecla_acima: comando(sessao.tecla_acima),
-          mover: comando(sessao.mover),
-          pressionar: comando(sessao.pressionar),
-          largar: comando(sessao.largar),
-          clicar: comando(sessao.clicar),
-          escolher_arquivo: comando(sessao.escolher_arquivo),
-          // The window sized so that its page's viewport is width x height
-          // (no narrower than MiniBrowser's toolbar lets it: 447 px).
-          tamanho: comando(async ({ width, height }) => {
-            await sessao.comando('POST', '/window/rect', { width, height });
-            const [w, h] = await sessao.executar('() => [innerWidth, innerHeight]', []);
-            await sessao.comando('POST', '/window/rect', { width: 2 * width - w, height: 2 * height - h });
-          }),
-          erros_de_instalacao: async () => null,
-          // The last window is kept, blank, for the next page: closing it
-          // would end the browser.
-          fechar: comando(async () => {
-            if (--abertas === 0) {
-              await sessao.comando('POST', '/url', { url: 'about:blank' });
-              livre = janela;
-            } else {
-              await sessao.comando('DELETE', '/window');
-              atual = null;
-            }
-          }),
-        };
-        if (tela) await pagina.tamanho(tela);
-        if (url) await pagina.ir(url);
-        return pagina;
-      },
-      fechar: async () => {
-        if (sessao === padrao?.sessao) return;
-        abertos.delete(sessao);
-        await sessao.fechar();
-      },
-      sessao,
-    };
-  };
-  padrao = await contexto();
-  return {
-    versao: padrao.sessao.versao,
-    duravel: false,
-    toque: false,
-    botao_direito: false, // its WebDriver releases the right button as the left, and keeps the right held
-    contexto,
-    padrao: async () => padrao,
-    fechar: async () => {
-      for (const s of abertos) await s.fechar();
-      xvfb.fechar();
-    },
-  };
+// The environment of a program in language idioma (pt-BR): WebKitGTK gives
+// its pages the C library's locale, compiled here once from Debian's
+// locales package into a folder of our own, as a system may have none but C.
+function localidade(idioma) {
+  const nome = idioma.replace('-', '_') + '.UTF-8', pasta = join(tmpdir(), 'tabuleiro2-localidades');
+  if (!existsSync(join(pasta, nome))) {
+    if (!existsSync('/usr/share/i18n/locales/' + nome.slice(0, -6))) throw new Error('no locale ' + nome + ' (Debian package locales)');
+    const nova = mkdtempSync(pasta + '-');
+    execFileSync('localedef', ['-i', nome.slice(0, -6), '-f', 'UTF-8', join(nova, nome)]);
+    mkdirSync(pasta, { recursive: true });
+    try { renameSync(join(nova, nome), join(pasta, nome)); } catch (e) { /* another test's came first */ }
+    rmSync(nova, { recursive: true, force: true });
+  }
+  return { LOCPATH: pasta, LANG: nome, LC_ALL: nome, LANGUAGE: '' };
 }

@@ -8,7 +8,7 @@
 // (medians of nine, interleaved); the median frame period over 100 frames;
 // the bytes a cold load transfers, raw, the page's own and the worker's
 // keeping the rest; the largest file of the pages, and the zip's size.
-// Usage: node pagina_web.mjs BUILD_WEB NODE_MODULES [ENGINE...]
+// Usage: apoio/com_xvfb.sh node pagina_web.mjs BUILD_WEB NODE_MODULES [ENGINE...]
 import { mkdtempSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';

@@ -1,30 +1,45 @@
 // The editor's page (app.mjs compares its frames): a board painted with each
-// brush, drags and the right button, saved and so downloaded byte for byte,
-// its play link; the Esc guard; the checker's findings on a hand-written file.
+// brush, drags and the right button, kept at each change and back after a
+// reload and after the browser closed, saved and so downloaded byte for
+// byte, its play link; the Esc guard; a discard; the checker's findings on
+// a hand-written file, with storage denied.
 // Usage: node editor.mjs ENGINE ZIP_FOLDER NATIVE_CAPTURES NODE_MODULES NATIVE_EDITOR PAINTED
 import { spawnSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { abrir, abrir_rodando, conferir_saida, esperar, esperar_titulo, falhar, pintar, resto, teclar, terminou, testar }
-  from './comum.mjs';
+import { abrir, conferir_saida, editor_nativo, esperar, esperar_titulo, falhar, outro_navegador, pintado, pintar, quadro,
+  teclar, terminou, testar } from './comum.mjs';
 
-const [editor_nativo, pintado] = resto;
+const RASCUNHO = 'tabuleiro2-editor.rascunho';
+const sem_rascunho = (k) => !localStorage.getItem(k) && document.getElementById('rascunho').hidden;
 
-// Before the page: each download link it clicks, by the name it downloads as.
+// In the page: each download link it clicks from now on, by the name it downloads as.
 function espiar_baixados() {
   window.baixados = [];
   document.addEventListener('click', (e) => e.target.download && window.baixados.push(e.target.download), true);
 }
 
-// A new board painted, saved (and so downloaded) and played from its
-// link; then Esc with unsaved changes, twice.
-// WebKit's WebDriver tells the right button's release as the left's, and
-// the right held after it: there, what the right button erases the empty
-// brush clears.
+// The page reopened: the draft's board drawn as it was, said unsaved, and
+// unsaved to the editor too: * in the title, the first Esc only warns.
+async function esperar_restaurado(pagina, antes) {
+  await esperar(pagina, () => !document.getElementById('rascunho').hidden && window.editor.quadros > 0, 'no draft back');
+  if (!(await quadro(pagina)).equals(antes)) falhar('the draft drawn otherwise than it was painted');
+  await esperar_titulo(pagina, '^tabuleiro\\.map\\* - ');
+  await teclar(pagina, 'Escape', '^tabuleiro\\.map\\* - .*Esc de novo sai sem gravar');
+  if (await pagina.avaliar(terminou)) falhar('one Esc ended the editor on a restored draft');
+}
+
+// In a browser on a profile of its own, the board of pintado.map painted,
+// kept as the draft, back after a reload and after the browser closed
+// (where storage outlives it, not WebKit's: there the page closes and
+// opens again); saved, downloaded, linked, the draft ended; a change, two
+// Esc, and it is discarded. Where the right button cannot be used, the
+// empty brush clears what it would.
 async function testar_pintura(ambiente) {
-  const direito = ambiente.navegador.botao_direito;
-  const pagina = await abrir(ambiente, '/editor.html', { antes: espiar_baixados });
+  const direito = ambiente.navegador.botao_direito, perfil = join(ambiente.navegador.perfil, 'outro');
+  let outro = await outro_navegador({ perfil });
+  const abrir_editor = async () => abrir({ ...ambiente, navegador: outro }, '/editor.html', { contexto: await outro.padrao() });
+  let pagina = await abrir_editor();
   await esperar_titulo(pagina, '^tabuleiro\\.map - pincel: parede - ');
   const passos = [
     [teclar, '2', 'pincel: monstro'], [pintar, 'left', [[2, 2]]],
@@ -33,49 +48,69 @@ async function testar_pintura(ambiente) {
     // Out past the right edge and down below the board: on along the edge.
     [pintar, 'left', [[14, 1], [17, 1], [17, 13]], [15, 11]], ...(direito ? [[pintar, 'right', [[2, 2]]]] : []),
     [teclar, '0', 'pincel: vazio'], [pintar, 'left', [[7, 8]]], ...(direito ? [] : [[pintar, 'left', [[2, 2]]]]),
-    [teclar, 's', '^tabuleiro\\.map - pincel: vazio - '],
   ];
   for (const [passo, ...argumentos] of passos) await passo(pagina, ...argumentos);
-  await esperar(pagina, () => !document.getElementById('gravado').hidden && window.baixados.join() === 'tabuleiro.map',
-    'no download of tabuleiro.map');
-  const baixado = Buffer.from(await pagina.avaliar(async () =>
-    [...new Uint8Array(await (await fetch(document.getElementById('baixar').href)).arrayBuffer())]));
-  if (!baixado.equals(readFileSync(pintado))) falhar('downloaded board: ' + baixado.toString('latin1'));
+  const celulas = readFileSync(pintado, 'latin1').replace(/\n/g, '');
+  await esperar(pagina, ([k, c]) => (JSON.parse(localStorage.getItem(k)) || {}).celulas === c, 'no draft', [RASCUNHO, celulas]);
+  const antes = await quadro(pagina);
+  await pagina.recarregar();
+  await esperar_restaurado(pagina, antes);
+  if (outro.duravel) {
+    await outro.fechar();
+    outro = await outro_navegador({ perfil });
+  } else await pagina.fechar();
+  pagina = await abrir_editor();
+  await esperar_restaurado(pagina, antes);
 
-  const link = await pagina.avaliar(() => document.getElementById('jogar').href);
-  if (link !== ambiente.endereco + '/index.html?celulas=' + readFileSync(pintado, 'latin1').replace(/\n/g, ''))
-    falhar('play link: ' + link);
+  await pagina.avaliar(espiar_baixados);
+  await teclar(pagina, 's', '^tabuleiro\\.map - ');
+  await esperar(pagina, (k) => window.baixados.join() === 'tabuleiro.map' && !document.getElementById('gravado').hidden &&
+    !localStorage.getItem(k) && document.getElementById('rascunho').hidden, 'no download of tabuleiro.map, or a draft left', RASCUNHO);
+  const [baixado, link] = await pagina.avaliar(async () => [await (await fetch(document.getElementById('baixar').href)).text(),
+    document.getElementById('jogar').href]);
+  if (baixado !== readFileSync(pintado, 'latin1') || link !== ambiente.endereco + '/index.html?celulas=' + celulas)
+    falhar('downloaded board:\n' + baixado + 'play link: ' + link);
 
-  await pintar(pagina, direito ? 'right' : 'left', [[1, 8]]);
+  await teclar(pagina, '0', 'pincel: vazio');
+  await pintar(pagina, 'left', [[1, 8]]);
   await teclar(pagina, 'Escape', '^tabuleiro\\.map\\* - pincel: vazio - Esc de novo sai sem gravar');
-  if (await pagina.avaliar(terminou)) falhar('one Esc ended the editor');
   await pagina.tecla_abaixo('Escape');
   await pagina.tecla_acima('Escape');
   await conferir_saida(pagina, 0, 'the second Esc');
-  await pagina.fechar();
+  await pagina.recarregar();
+  await esperar(pagina, () => !document.getElementById('rascunho').hidden, 'no draft of the change after the save');
+  await pagina.clicar('#descartar');
+  await esperar(pagina, sem_rascunho, 'the discard left the draft', RASCUNHO);
+  await outro.fechar();
 }
 
-// A hand-written board picked in the page: beside the canvas, what the
-// native editor's --verificar says of it, and S offers it under its name.
+// Before the page: storage denied, and what the page throws.
+function negar() {
+  window.erros = [];
+  addEventListener('error', (e) => window.erros.push(e.message));
+  addEventListener('unhandledrejection', (e) => window.erros.push(String(e.reason)));
+  Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('no', 'SecurityError'); } });
+}
+
+// Storage denied, a hand-written board picked in the page: beside the
+// canvas what the native editor's --verificar says of it; painted, and S
+// offers it under its name; the denial said once, nothing thrown.
 async function testar_verificacao(ambiente) {
-  const pasta = mkdtempSync(join(tmpdir(), 'tabuleiro2-verificar-'));
-  const nome = 'à mão.map';
+  const pasta = ambiente.navegador.perfil, nome = 'à mão.map'; // removed with the browser
   writeFileSync(join(pasta, nome), '1111\t1111x11111111\r\n0000\n' + '1'.repeat(20) + '\n');
   const nativo = spawnSync(editor_nativo, ['--verificar', nome], { cwd: pasta, encoding: 'utf8' });
-  const pagina = await abrir_rodando(ambiente, '/editor.html');
-  try {
-    await pagina.escolher_arquivo('#arquivo', join(pasta, nome));
-    await esperar(pagina, () => document.getElementById('achados').textContent !== '', 'no findings shown');
-    const achados = await pagina.avaliar(() => document.getElementById('achados').textContent);
-    if (nativo.status !== 1 || achados !== nativo.stderr)
-      falhar('findings on the page:\n' + achados + 'natively (status ' + nativo.status + '):\n' + nativo.stderr);
-    await esperar_titulo(pagina, '^à mão\\.map - pincel: parede - ');
-    await pagina.tecla_abaixo('s');
-    await pagina.tecla_acima('s');
-    await esperar(pagina, () => document.getElementById('baixar').download === 'à mão.map', 'download not named as the file');
-  } finally {
-    rmSync(pasta, { recursive: true, force: true });
-  }
+  const pagina = await abrir(ambiente, '/editor.html', { antes: negar, rodando: true });
+  await pagina.escolher_arquivo('#arquivo', join(pasta, nome));
+  const achados = await esperar(pagina, () => document.getElementById('achados').textContent, 'no findings shown');
+  if (nativo.status !== 1 || achados !== nativo.stderr)
+    falhar('findings on the page:\n' + achados + 'natively (status ' + nativo.status + '):\n' + nativo.stderr);
+  await esperar_titulo(pagina, '^à mão\\.map - pincel: parede - ');
+  await pintar(pagina, 'left', [[4, 4]]);
+  await teclar(pagina, 's', '^à mão\\.map - pincel: parede - ');
+  await esperar(pagina, () => document.getElementById('baixar').download === 'à mão.map' &&
+    !document.getElementById('gravado').hidden, 'no save offered as à mão.map');
+  const [avisos, erros] = await pagina.avaliar(() => [document.querySelectorAll('#memoria:not([hidden])').length, window.erros]);
+  if (avisos !== 1 || erros.length) falhar('storage denied: ' + avisos + ' notices, thrown: ' + erros);
   await pagina.fechar();
 }
 

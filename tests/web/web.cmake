@@ -1,8 +1,7 @@
 # For web/CMakeLists.txt: the pages in the three browser engines players use,
-# as Debian ships them (apoio/navegador.mjs): Chromium and Firefox driven by
-# puppeteer-core from npm at the version package-lock.json pins, no browser
-# downloaded, WebKit by our own WebDriver client; and the native window they
-# must match, on a private Xvfb.
+# as Debian ships them, driven by the clients package-lock.json pins, no
+# browser downloaded (apoio/navegador.mjs); and the native windows they must
+# match, on a private Xvfb.
 set(testes_web ${CMAKE_CURRENT_LIST_DIR})
 set(npm_web ${PROJECT_BINARY_DIR}/npm)
 add_custom_command(OUTPUT ${npm_web}/node_modules/.package-lock.json
@@ -11,21 +10,21 @@ add_custom_command(OUTPUT ${npm_web}/node_modules/.package-lock.json
   COMMAND ${CMAKE_COMMAND} -E env PUPPETEER_SKIP_DOWNLOAD=1
     npm ci --prefix ${npm_web} --no-audit --no-fund --loglevel=error
   DEPENDS ${testes_web}/package.json ${testes_web}/package-lock.json
-  COMMENT "Installing puppeteer-core from the lockfile")
+  COMMENT "Installing the browser clients from the lockfile")
 add_custom_target(testes_web DEPENDS ${npm_web}/node_modules/.package-lock.json)
 
 add_test(NAME web.janela_nativa COMMAND ${testes_web}/janela_nativa.sh
   ${TABULEIRO2_NATIVO}/tabuleiro2 ${TABULEIRO2_NATIVO}/tabuleiro2-editor ${TABULEIRO2_NATIVO}/data
   ${testes_web}/pintado.map ${PROJECT_BINARY_DIR}/nativa)
-# Each page's tests in each engine, on the zip's folder, served as a host
-# serves it: web.TEST.ENGINE runs
-# node TEST.mjs ENGINE FOLDER NATIVE_CAPTURES NODE_MODULES ...
-set(alem_editor ${TABULEIRO2_NATIVO}/tabuleiro2-editor ${testes_web}/pintado.map)
+set_tests_properties(web.janela_nativa PROPERTIES FIXTURES_SETUP nativa LABELS web TIMEOUT 180)
+# web.TEST.ENGINE runs node TEST.mjs ENGINE ZIP_FOLDER NATIVE_CAPTURES
+# NODE_MODULES NATIVE_EDITOR PAINTED, on the zip's folder served as a host
+# serves it; WebKit's on an X display of its own.
+set(em_x_webkit ${testes_web}/../../apoio/com_xvfb.sh)
 foreach(motor chromium firefox webkit)
   foreach(teste editor app paginas)
-    add_test(NAME web.${teste}.${motor} COMMAND node ${testes_web}/${teste}.mjs
-      ${motor} ${pasta_zip} ${PROJECT_BINARY_DIR}/nativa ${npm_web}/node_modules ${alem_${teste}})
+    add_test(NAME web.${teste}.${motor} COMMAND ${em_x_${motor}} node ${testes_web}/${teste}.mjs ${motor} ${pasta_zip}
+      ${PROJECT_BINARY_DIR}/nativa ${npm_web}/node_modules ${TABULEIRO2_NATIVO}/tabuleiro2-editor ${testes_web}/pintado.map)
     set_tests_properties(web.${teste}.${motor} PROPERTIES FIXTURES_REQUIRED nativa LABELS "web;${motor}" TIMEOUT 300)
   endforeach()
 endforeach()
-set_tests_properties(web.janela_nativa PROPERTIES FIXTURES_SETUP nativa LABELS web TIMEOUT 180)
