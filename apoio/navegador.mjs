@@ -81,13 +81,16 @@ export async function abrir_navegador(motor, modulos, { perfil, idioma = 'pt-BR'
   } });
 }
 
+// Chromium and Firefox in a UTF-8 locale whatever the caller's: in the C
+// one, Chromium cannot give a page a file whose name is not ASCII.
 async function abrir_puppeteer(motor, programa, requerer, perfil, idioma) {
+  const env = { ...process.env, LC_ALL: 'C.UTF-8' };
   const navegador = await requerer('puppeteer-core').launch(motor === 'chromium' ? {
-    executablePath: programa, headless: true, userDataDir: perfil,
+    executablePath: programa, env, headless: true, userDataDir: perfil,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--lang=' + idioma, '--accept-lang=' + idioma,
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   } : {
-    browser: 'firefox', executablePath: programa, headless: true, userDataDir: perfil,
+    browser: 'firefox', executablePath: programa, env, headless: true, userDataDir: perfil,
     // Each page focused as it is brought to the front, as a window is, with
     // no window manager to give it: full screen needs it. Downloads saved
     // in the profile with no panel, which would take the focus from the

@@ -20,14 +20,15 @@ raiz=$PASTA/$suite
 mkdir -p "$PASTA" || exit 1
 
 # Runs $@ in the root, with the machine's /dev, /proc and /sys and a /tmp
-# and /dev/shm of its own, all of it unmounted when it ends.
+# and /dev/shm of its own, all of it unmounted when it ends, in the UTF-8
+# locale every Debian system has.
 na_raiz() {
     cp /etc/resolv.conf "$raiz/etc/resolv.conf"
     unshare --mount --pid --fork --kill-child bash -c 'r=$1; shift
         mount --rbind /dev "$r/dev" && mount --make-rslave "$r/dev" && mount -t proc proc "$r/proc" &&
         mount --rbind /sys "$r/sys" && mount --make-rslave "$r/sys" &&
         mount -t tmpfs tmpfs "$r/dev/shm" && mount -t tmpfs tmpfs "$r/tmp" &&
-        exec chroot "$r" env -i HOME=/root TERM=dumb PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin "$@"' \
+        exec chroot "$r" env -i HOME=/root LANG=C.UTF-8 TERM=dumb PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin "$@"' \
         - "$raiz" "$@"
 }
 
