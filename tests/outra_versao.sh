@@ -51,7 +51,7 @@ fi
 # The certificate authorities the machine's administrator added, which the
 # npm registry may be reached through, trusted in the root too.
 cp -r /usr/local/share/ca-certificates/. "$raiz/usr/local/share/ca-certificates/" &&
-    na_raiz update-ca-certificates >/dev/null 2>&1 || exit 1
+    na_raiz update-ca-certificates >"$raiz.log" 2>&1 || { cat "$raiz.log"; exit 1; }
 clone=$raiz/root/tabuleiro2
 rm -rf "$clone" && git clone -q "$PROJETO" "$clone" &&
     git -C "$PROJETO" ls-files -z | tar -C "$PROJETO" --null -T - -cf - | tar -C "$clone" -xf - || exit 1
