@@ -4,8 +4,8 @@
 # mmdebstrap from the machine's own apt sources and keyring, only the suite
 # changed (cmake/fontes_debian.sh). The root is kept in FOLDER between runs
 # and made again when its release's package lists change or once it is a
-# week old. This tree is cloned into it, its uncommitted changes copied in,
-# and `make test` runs there: every tree but those that make roots of their
+# week old. This tree is cloned into it, its uncommitted changes copied in
+# and staged, and `make test` runs there: every tree but those that make roots of their
 # own. Runs as root.
 # Usage: tests/outra_versao.sh FOLDER
 set -u
@@ -54,7 +54,8 @@ cp -r /usr/local/share/ca-certificates/. "$raiz/usr/local/share/ca-certificates/
     na_raiz update-ca-certificates >"$raiz.log" 2>&1 || { cat "$raiz.log"; exit 1; }
 clone=$raiz/root/tabuleiro2
 rm -rf "$clone" && git clone -q "$PROJETO" "$clone" &&
-    git -C "$PROJETO" ls-files -z | tar -C "$PROJETO" --null -T - -cf - | tar -C "$clone" -xf - || exit 1
+    git -C "$PROJETO" ls-files -z | tar -C "$PROJETO" --null -T - -cf - | tar -C "$clone" -xf - &&
+    git -C "$clone" add -A || exit 1
 na_raiz make -C /root/tabuleiro2 test NA_RAIZ=1 2>&1 | tee "$raiz.teste.log" |
     grep --line-buffered -E '^(make test|[0-9]+% tests passed|PASS|FAIL)'
 [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "FAIL: make test in the $suite root (its whole output: $raiz.teste.log)" >&2; exit 1; }
