@@ -111,27 +111,6 @@ function preparar(pasta, arquivos) {
   };
 }
 
-// The images of tabuleiro2.data, fetched and inflated once for every
-// program the page runs, as [name, bytes] pairs; none when they cannot be
-// had, and the program says which image it misses. Each record of the
-// inflated stream: the name, a zero byte, the size in 4 bytes, the bytes.
-const imagens = (async () => {
-  try {
-    const resposta = await fetch('tabuleiro2.data');
-    const fluxo = resposta.body.pipeThrough(new DecompressionStream('gzip'));
-    const pacote = new Uint8Array(await new Response(fluxo).arrayBuffer());
-    const lista = [];
-    for (let i = 0, fim; (fim = pacote.indexOf(0, i)) >= 0;) {
-      const tamanho = new DataView(pacote.buffer).getUint32(fim + 1, true);
-      lista.push([new TextDecoder().decode(pacote.subarray(i, fim)), pacote.subarray(fim + 5, fim + 5 + tamanho)]);
-      i = fim + 5 + tamanho;
-    }
-    return lista;
-  } catch (e) {
-    return [];
-  }
-})();
-
 // What another of our programs prints when run to its end, with no canvas,
 // on a file; resolves to [status, text].
 function consultar(criar, argumentos, pasta, arquivos) {
@@ -144,10 +123,13 @@ function tabuleiro_das_celulas(linha) {
   return new TextEncoder().encode(linha.match(/.{16}/g).join('\n') + '\n');
 }
 
-// The file at url (relative to the page) as bytes; null when it cannot be had.
+// The file at url (relative to the page) as bytes, the page's head's
+// request for it if there is one; null when it cannot be had.
 async function buscar(url) {
+  const pedido = pedidos.get(url) || fetch(url);
+  pedidos.delete(url);
   try {
-    const resposta = await fetch(url);
+    const resposta = await pedido;
     return resposta.ok ? new Uint8Array(await resposta.arrayBuffer()) : null;
   } catch (e) {
     return null;
