@@ -22,7 +22,10 @@ function rodar(criar, opcoes) {
     canvas: canvas,
     onRuntimeInitialized: () => { situacao.estado = opcoes.ativo; },
     quadro: () => {
-      if (!situacao.quadros++) situacao.primeiro_quadro = performance.now();
+      if (!situacao.quadros++) {
+        situacao.primeiro_quadro = performance.now();
+        mostrar_pagina();
+      }
       if (opcoes.quadro) opcoes.quadro();
       canvas.dispatchEvent(new Event('quadro'));
     },
@@ -67,9 +70,18 @@ function em_execucao() {
   return programa && situacao.estado !== 'carregando' && situacao.estado !== 'terminou' ? programa : null;
 }
 
+// The page's words and controls, which wait for the program's first frame
+// (pagina.css), shown; at the latest two seconds after the page loaded, if
+// no program shows one.
+function mostrar_pagina() {
+  document.documentElement.classList.remove('carregando');
+}
+addEventListener('load', () => setTimeout(mostrar_pagina, 2000), { once: true });
+
 // The end of a run, shown and said; the page comes back from full screen
 // to show it.
 function mostrar_fim(frase) {
+  mostrar_pagina();
   document.getElementById('saida').textContent = frase;
   document.getElementById('fim').hidden = false;
   anunciar(frase);
