@@ -70,10 +70,21 @@ function em_execucao() {
   return programa && situacao.estado !== 'carregando' && situacao.estado !== 'terminou' ? programa : null;
 }
 
-// The page's words and controls, which wait for the program's first frame
-// (pagina.css), shown; at the latest two seconds after the page loaded, if
-// no program shows one.
+// The page's words and controls wait for the program's first frame
+// (pagina.css), and so does what the page's own script leaves for then
+// with quando_mostrada(fn): its words translated, its listeners. Shown at
+// the first frame or a program's end, at the latest two seconds after the
+// page loaded, if no program shows one.
+let ao_mostrar = [];
+function quando_mostrada(fn) {
+  if (ao_mostrar) ao_mostrar.push(fn);
+  else fn();
+}
 function mostrar_pagina() {
+  if (!ao_mostrar) return;
+  const pendentes = ao_mostrar;
+  ao_mostrar = null;
+  for (const fn of pendentes) fn();
   document.documentElement.classList.remove('carregando');
 }
 addEventListener('load', () => setTimeout(mostrar_pagina, 2000), { once: true });
