@@ -22,9 +22,10 @@ static COLORCONV_BLITTER_FUNC *converter; /* Allegro's, to the canvas's RGBA */
 extern int *_colorconv_rgb_scale_5x35;
 
 /* The canvas of the page, sized w x h, gets the RGBA pixels. Its context
- * is kept in memory (willReadFrequently), as the X11 driver's window image
- * is: it only ever takes whole frames from memory, which WebKit would
- * otherwise first set up its graphics card for, then upload each to. */
+ * is opaque, as every pixel is, and kept in memory (willReadFrequently),
+ * as the X11 driver's window image is: it only ever takes whole frames
+ * from memory, which WebKit would otherwise first set up its graphics card
+ * for, then upload each to. */
 EM_JS(void, pintar_canvas, (const unsigned char *rgba, int w, int h), {
    var canvas = Module.canvas;
    if (canvas.width != w || canvas.height != h) {
@@ -32,7 +33,7 @@ EM_JS(void, pintar_canvas, (const unsigned char *rgba, int w, int h), {
       canvas.height = h;
    }
    var imagem = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, w * h * 4), w, h);
-   canvas.getContext('2d', { willReadFrequently: true }).putImageData(imagem, 0, 0);
+   canvas.getContext('2d', { alpha: false, willReadFrequently: true }).putImageData(imagem, 0, 0);
 });
 
 /* Tells the page that a frame is shown, changed or not. */
