@@ -178,14 +178,16 @@ async function abrir_da_pagina() {
   if (!bytes) mostrar('veredito', texto('sem_arquivo', url));
 }
 
-traduzir();
-ouvir_teclado(TECLAS_DO_EDITOR);
-ouvir_ponteiro();
-ouvir_botoes(document.querySelectorAll('#ferramentas [data-tecla]'));
-ouvir_arquivos(abrir);
-ouvir_tela_cheia(document.getElementById('tela_cheia'), document.getElementById('palco'));
-document.getElementById('de_novo').addEventListener('click', () => restaurar() || editar(nome, situacao.gravado || aberto));
-document.getElementById('descartar').addEventListener('click', abrir_da_pagina);
+quando_mostrada(() => {
+  traduzir();
+  ouvir_teclado(TECLAS_DO_EDITOR);
+  ouvir_ponteiro();
+  ouvir_botoes(document.querySelectorAll('#ferramentas [data-tecla]'));
+  ouvir_arquivos(abrir);
+  ouvir_tela_cheia(document.getElementById('tela_cheia'), document.getElementById('palco'));
+  document.getElementById('de_novo').addEventListener('click', () => restaurar() || editar(nome, situacao.gravado || aberto));
+  document.getElementById('descartar').addEventListener('click', abrir_da_pagina);
+});
 // With no draft kept, leaving asks first, as it always did.
 window.addEventListener('beforeunload', (e) => { if (alterado && sem_rascunho) e.preventDefault(); });
 if (!restaurar()) abrir_da_pagina();

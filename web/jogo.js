@@ -31,14 +31,16 @@ function tabuleiro_da_pagina() {
   return undefined;
 }
 
-traduzir();
-ouvir_teclado(TECLAS_DO_JOGO);
-ouvir_ponteiro();
 for (const e of document.querySelectorAll('.toque')) e.hidden = !matchMedia('(pointer: coarse)').matches;
-ouvir_botoes(document.querySelectorAll('[data-tecla]'));
-ouvir_tela_cheia(document.getElementById('tela_cheia'), document.getElementById('palco'));
-ouvir_controle();
-ouvir_arquivos((arquivo, bytes) => jogar(bytes));
-document.getElementById('de_novo').addEventListener('click', () => jogar(tabuleiro));
+quando_mostrada(() => {
+  traduzir();
+  ouvir_teclado(TECLAS_DO_JOGO);
+  ouvir_ponteiro();
+  ouvir_botoes(document.querySelectorAll('[data-tecla]'));
+  ouvir_tela_cheia(document.getElementById('tela_cheia'), document.getElementById('palco'));
+  ouvir_controle();
+  ouvir_arquivos((arquivo, bytes) => jogar(bytes));
+  document.getElementById('de_novo').addEventListener('click', () => jogar(tabuleiro));
+});
 const inicial = tabuleiro_da_pagina();
 if (inicial !== undefined) jogar(inicial);

@@ -22,7 +22,10 @@ function rodar(criar, opcoes) {
     canvas: canvas,
     onRuntimeInitialized: () => { situacao.estado = opcoes.ativo; },
     quadro: () => {
-      if (!situacao.quadros++) situacao.primeiro_quadro = performance.now();
+      if (!situacao.quadros++) {
+        situacao.primeiro_quadro = performance.now();
+        mostrar_pagina();
+      }
       if (opcoes.quadro) opcoes.quadro();
       canvas.dispatchEvent(new Event('quadro'));
     },
@@ -67,9 +70,29 @@ function em_execucao() {
   return programa && situacao.estado !== 'carregando' && situacao.estado !== 'terminou' ? programa : null;
 }
 
+// The page's words and controls wait for the program's first frame
+// (pagina.css), and so does what the page's own script leaves for then
+// with quando_mostrada(fn): its words translated, its listeners. Shown at
+// the first frame or a program's end, at the latest two seconds after the
+// page loaded, if no program shows one.
+let ao_mostrar = [];
+function quando_mostrada(fn) {
+  if (ao_mostrar) ao_mostrar.push(fn);
+  else fn();
+}
+function mostrar_pagina() {
+  if (!ao_mostrar) return;
+  const pendentes = ao_mostrar;
+  ao_mostrar = null;
+  for (const fn of pendentes) fn();
+  document.documentElement.classList.remove('carregando');
+}
+addEventListener('load', () => setTimeout(mostrar_pagina, 2000), { once: true });
+
 // The end of a run, shown and said; the page comes back from full screen
 // to show it.
 function mostrar_fim(frase) {
+  mostrar_pagina();
   document.getElementById('saida').textContent = frase;
   document.getElementById('fim').hidden = false;
   anunciar(frase);
@@ -111,27 +134,6 @@ function preparar(pasta, arquivos) {
   };
 }
 
-// The images of tabuleiro2.data, fetched and inflated once for every
-// program the page runs, as [name, bytes] pairs; none when they cannot be
-// had, and the program says which image it misses. Each record of the
-// inflated stream: the name, a zero byte, the size in 4 bytes, the bytes.
-const imagens = (async () => {
-  try {
-    const resposta = await fetch('tabuleiro2.data');
-    const fluxo = resposta.body.pipeThrough(new DecompressionStream('gzip'));
-    const pacote = new Uint8Array(await new Response(fluxo).arrayBuffer());
-    const lista = [];
-    for (let i = 0, fim; (fim = pacote.indexOf(0, i)) >= 0;) {
-      const tamanho = new DataView(pacote.buffer).getUint32(fim + 1, true);
-      lista.push([new TextDecoder().decode(pacote.subarray(i, fim)), pacote.subarray(fim + 5, fim + 5 + tamanho)]);
-      i = fim + 5 + tamanho;
-    }
-    return lista;
-  } catch (e) {
-    return [];
-  }
-})();
-
 // What another of our programs prints when run to its end, with no canvas,
 // on a file; resolves to [status, text].
 function consultar(criar, argumentos, pasta, arquivos) {
@@ -144,10 +146,13 @@ function tabuleiro_das_celulas(linha) {
   return new TextEncoder().encode(linha.match(/.{16}/g).join('\n') + '\n');
 }
 
-// The file at url (relative to the page) as bytes; null when it cannot be had.
+// The file at url (relative to the page) as bytes, the page's head's
+// request for it if there is one; null when it cannot be had.
 async function buscar(url) {
+  const pedido = pedidos.get(url) || fetch(url);
+  pedidos.delete(url);
   try {
-    const resposta = await fetch(url);
+    const resposta = await pedido;
     return resposta.ok ? new Uint8Array(await resposta.arrayBuffer()) : null;
   } catch (e) {
     return null;

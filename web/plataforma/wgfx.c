@@ -1,10 +1,11 @@
 /*
  *      The browser platform's graphics driver. The screen is a memory
  *      bitmap; _web_apresentar_tela converts it to 32 bits with Allegro's
- *      own colour conversion, exactly as the X11 driver does for a
- *      true-colour display, and puts it on the page's canvas. Allegro
- *      converts each of the 65536 colours once, into a table that then
- *      gives every pixel in the canvas's own byte order.
+ *      own colour conversion, the blitter the X11 driver uses on a
+ *      true-colour display, and puts it on the page's canvas. That blitter
+ *      adds two of its table's entries a pixel; the tables are laid out
+ *      once in the canvas's own byte order, so that it gives the canvas's
+ *      pixels directly.
  */
 #include <string.h>
 #include <emscripten.h>
@@ -15,9 +16,16 @@
 
 static BITMAP *tela;                      /* the screen */
 static uint32_t *pixels;                  /* the screen in 32-bit RGBA */
-static uint32_t *rgba;                    /* each 15- or 16-bit colour's RGBA */
+static COLORCONV_BLITTER_FUNC *converter; /* Allegro's, to the canvas's RGBA */
 
-/* The canvas of the page, sized w x h, gets the RGBA pixels. */
+/* The tables of Allegro's 15- and 16-bit conversions (misc/colconv.c). */
+extern int *_colorconv_rgb_scale_5x35;
+
+/* The canvas of the page, sized w x h, gets the RGBA pixels. Its context
+ * is opaque, as every pixel is, and kept in memory (willReadFrequently),
+ * as the X11 driver's window image is: it only ever takes whole frames
+ * from memory, which WebKit would otherwise first set up its graphics card
+ * for, then upload each to. */
 EM_JS(void, pintar_canvas, (const unsigned char *rgba, int w, int h), {
    var canvas = Module.canvas;
    if (canvas.width != w || canvas.height != h) {
@@ -25,7 +33,7 @@ EM_JS(void, pintar_canvas, (const unsigned char *rgba, int w, int h), {
       canvas.height = h;
    }
    var imagem = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, w * h * 4), w, h);
-   canvas.getContext('2d').putImageData(imagem, 0, 0);
+   canvas.getContext('2d', { alpha: false, willReadFrequently: true }).putImageData(imagem, 0, 0);
 });
 
 /* Tells the page that a frame is shown, changed or not. */
@@ -48,49 +56,39 @@ static void ordenar_cores(void)
 static unsigned char *mostrada;
 static int mostrada_valida;
 
-/* The table of every colour's RGBA, converted by Allegro from depth
- * profundidade to 32 bits; NULL when it cannot. */
-static uint32_t *converter_cores(int profundidade)
+/* Allegro's conversion from depth profundidade to 32 bits, giving the
+ * canvas's R, G, B, A bytes; NULL when it has none. Its two tables of 256
+ * (_colorconv_rgb_scale_5x35: red and green of a colour's high byte,
+ * green and blue of its low byte, whose sums never carry from one channel
+ * into the next) are turned from 0x00RRGGBB into 0xFFBBGGRR, the opaque
+ * alpha in the first only. */
+static COLORCONV_BLITTER_FUNC *preparar_conversao(int profundidade)
 {
-   COLORCONV_BLITTER_FUNC *converter = _get_colorconv_blitter(profundidade, 32);
-   uint16_t *cores = _AL_MALLOC_ATOMIC(65536 * 2);
-   uint32_t *tabela = _AL_MALLOC_ATOMIC(65536 * 4);
-   GRAPHICS_RECT origem, destino;
-   int i, feita = converter && cores && tabela;
+   COLORCONV_BLITTER_FUNC *c = _get_colorconv_blitter(profundidade, 32);
+   int i;
 
-   if (feita) {
-      for (i = 0; i < 65536; i++)
-         cores[i] = i;
-      origem.width = destino.width = origem.height = destino.height = 256;
-      origem.pitch = 256 * 2;
-      origem.data = cores;
-      destino.pitch = 256 * 4;
-      destino.data = tabela;
-      converter(&origem, &destino);
-      /* 0x00RRGGBB becomes 0xFFBBGGRR: the canvas's R, G, B, A bytes. */
-      for (i = 0; i < 65536; i++) {
-         uint32_t p = tabela[i];
-         tabela[i] = 0xFF000000 | (p & 0x00FF00) | (p >> 16 & 0xFF) | (p & 0xFF) << 16;
-      }
-   }
-   if (converter)
-      _release_colorconv_blitter(converter);
-   _AL_FREE(cores);
-   if (!feita) {
-      _AL_FREE(tabela);
+   if (!c)
       return NULL;
+   for (i = 0; i < 512; i++) {
+      uint32_t p = _colorconv_rgb_scale_5x35[i];
+      _colorconv_rgb_scale_5x35[i] = (i < 256 ? 0xFF000000 : 0) | (p & 0x00FF00) |
+         (p >> 16 & 0xFF) | (p & 0xFF) << 16;
    }
-   return tabela;
+   return c;
 }
 
 /* Converts the screen to RGBA and puts it on the canvas. */
 static void pintar_tela(void)
 {
-   const uint16_t *origem = (const uint16_t *)tela->line[0];
-   int i, n = tela->w * tela->h;
+   GRAPHICS_RECT origem, destino;
 
-   for (i = 0; i < n; i++)
-      pixels[i] = rgba[origem[i]];
+   origem.width = destino.width = tela->w;
+   origem.height = destino.height = tela->h;
+   origem.pitch = tela->line[1] - tela->line[0];
+   origem.data = tela->line[0];
+   destino.pitch = tela->w * 4;
+   destino.data = pixels;
+   converter(&origem, &destino);
    pintar_canvas((unsigned char *)pixels, tela->w, tela->h);
 }
 
@@ -119,7 +117,7 @@ static BITMAP *iniciar_video(int w, int h, int v_w, int v_h, int profundidade)
       return NULL;
    }
    ordenar_cores();
-   if (bytes != 2 || !(rgba = converter_cores(profundidade))) {
+   if (bytes != 2 || !(converter = preparar_conversao(profundidade))) {
       ustrzcpy(allegro_error, ALLEGRO_ERROR_SIZE, get_config_text("Unsupported color depth"));
       return NULL;
    }
@@ -133,7 +131,7 @@ static BITMAP *iniciar_video(int w, int h, int v_w, int v_h, int profundidade)
       _AL_FREE(memoria);
       _AL_FREE(pixels);
       _AL_FREE(mostrada);
-      _AL_FREE(rgba);
+      _release_colorconv_blitter(converter);
       return NULL;
    }
    clear_bitmap(tela);
@@ -148,7 +146,7 @@ static void finalizar_video(BITMAP *b)
    _AL_FREE(tela->line[0]);
    _AL_FREE(pixels);
    _AL_FREE(mostrada);
-   _AL_FREE(rgba);
+   _release_colorconv_blitter(converter);
    tela = NULL;
 }
 

@@ -38,8 +38,10 @@ static void finalizar_timer(void)
 
 /* The rest is counted from the call: showing the frame takes part of it,
  * as an X server shows it while the native program sleeps. The browser's
- * timer comes a little late, never early, so the rest is never shorter
- * than asked. */
+ * timer waits whole milliseconds and comes a little late, never early:
+ * it waits the whole ones left, and the fraction of one left after it is
+ * waited out on the clock, so that the rest is never shorter than asked,
+ * nor longer by more than the timer's own lateness. */
 static void descansar(unsigned int tempo, AL_METHOD(void, callback, (void)))
 {
    double fim = emscripten_get_now() + tempo;
@@ -48,8 +50,10 @@ static void descansar(unsigned int tempo, AL_METHOD(void, callback, (void)))
    (void)callback;
    _web_apresentar_tela();
    marcar_tempo();
-   falta = ceil(fim - emscripten_get_now());
+   falta = floor(fim - emscripten_get_now());
    emscripten_sleep(falta > 0 ? (unsigned int)falta : 0);
+   while (emscripten_get_now() < fim)
+      ;
    marcar_tempo();
 }
 
