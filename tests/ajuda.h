@@ -43,20 +43,17 @@ inline void montar_tabuleiro(const Desenho& d, BITMAP* movendo = NULL, BITMAP* p
                     new Elemento(d[y][x] - '0', movendo ? movendo : cinza, parado ? parado : cinza);
 }
 
-// The board as a drawing of 12 rows of 16, '.' for an empty cell.
+// The board as a drawing, '.' for an empty cell, without the empty cells
+// after the last element of each row and the empty rows after the last.
 inline Desenho tabuleiro() {
     Desenho d(ALTURA_TABULEIRO, std::string(LARGURA_TABULEIRO, '.'));
     for (int x = 0; x < LARGURA_TABULEIRO; x++)
         for (int y = 0; y < ALTURA_TABULEIRO; y++)
             if (mapa[x][y] != NULL) d[y][x] = (char)('0' + mapa[x][y]->tipo);
-    return d;
-}
-
-// A short drawing padded with '.' to the full board.
-inline Desenho completar(Desenho d) {
-    d.resize(ALTURA_TABULEIRO);
     for (std::string& linha : d)
-        linha.resize(LARGURA_TABULEIRO, '.');
+        linha.erase(linha.find_last_not_of('.') + 1);
+    while (!d.empty() && d.back().empty())
+        d.pop_back();
     return d;
 }
 

@@ -22,7 +22,7 @@ TEST_P(Ler, CelulasNoTabuleiro) {
     std::string resto(100, '\0');
     resto.resize(fread(resto.data(), 1, resto.size(), f));
     fclose(f);
-    EXPECT_EQ(tabuleiro(), completar(GetParam().tabuleiro));
+    EXPECT_EQ(tabuleiro(), GetParam().tabuleiro);
     EXPECT_EQ(resto, GetParam().resto);
 }
 
@@ -49,7 +49,7 @@ TEST_F(NaPasta, ConstruirLeTabuleiroEImagensDaPastaDeTrabalho) {
     }
     std::ofstream("tabuleiro.map") << "0123\n3210\n";
     construir();
-    EXPECT_EQ(tabuleiro(), completar({".123321."}));
+    EXPECT_EQ(tabuleiro(), Desenho{".123321"});
     const int vermelhos[][2] = {{0, 0}, {40, 80}, {120, 160}}; // moving, standing
     for (int x = 1; x <= 3; x++) {
         const Elemento* e = mapa[x][0];

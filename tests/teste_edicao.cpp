@@ -54,7 +54,7 @@ TEST_F(Pintar, CelulaELinha) {
     EXPECT_EQ(pintar_linha(-30, 125, 60, 125, '2', IMAGENS), 2);
     EXPECT_EQ(pintar_linha(-40, 175, -1, 175, '2', IMAGENS), 0);
     EXPECT_EQ(pintar_linha(120, 170, 120, 170, '3', IMAGENS), 1);
-    EXPECT_EQ(tabuleiro(), completar({"11", "..11", "22..1", "..3"}));
+    EXPECT_EQ(tabuleiro(), (Desenho{"11", "..11", "22..1", "..3"}));
 }
 
 // The file without its folder, '*' while unsaved, the brush and the aviso.
