@@ -1,5 +1,4 @@
-// The board file: cell characters, rows, the 192-cell limit, each kind's
-// images; which images load.
+// The board file: cell characters, rows, the 192-cell limit, each kind's images; which images load.
 #include "ajuda.h"
 
 #include <sys/stat.h>
@@ -59,8 +58,8 @@ TEST_F(NaPasta, ConstruirLeTabuleiroEImagensDaPastaDeTrabalho) {
     }
 }
 
-// Only a whole, plain BMP of sane size loads: not one cut short, too wide
-// or too tall, of 7 bits a pixel, run-length compressed, a folder or none.
+// Only a whole, plain BMP of sane size loads: not one cut short, too wide or too tall, of 7 bits a
+// pixel, run-length compressed, a folder or none.
 TEST_F(NaPasta, SoCarregaImagemBmpInteira) {
     BITMAP* b = create_bitmap(30, 40);
     save_bitmap("inteira.bmp", b, NULL);

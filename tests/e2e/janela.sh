@@ -1,6 +1,7 @@
 #!/bin/bash
-# The sample board in the real window: the floor, every wall and the
-# standing, unturned avatar in its cell, and the monsters about.
+# The sample board in the real window: the floor, every wall, the standing, unturned avatar in its
+# cell and the monsters about; then, the right arrow held, the avatar walks along its row at most
+# one cell per two frames until the wall stops it.
 # Usage: janela.sh GAME DATA_FOLDER
 set -u
 . "$(dirname "$0")/comum.sh"
@@ -15,8 +16,8 @@ convert avatar1.bmp -transparent '#ff00ff' q_avatar.png
 convert chao.bmp $(celulas | awk '$3 == 1 || $3 == 3 {
     printf "%s -geometry +%d+%d -composite ", $3 == 1 ? "parede.bmp" : "q_avatar.png", $1 * 50, $2 * 50 }') q_esperado.png
 
-# Why capture $1 is not the board, or nothing. Monsters wander, so of the
-# other cells only as many as they can cover may differ from the floor.
+# Why capture $1 is not the board, or nothing. Monsters wander, so of the other cells only as many
+# as they can cover may differ from the floor.
 conferir() {
     compare -fuzz 10% "$1" q_esperado.png -compose src -highlight-color white \
         -lowlight-color black q_diferenca.png 2>/dev/null
@@ -30,5 +31,25 @@ conferir() {
 
 iniciar_jogo "$1"
 esperar 20 "the window never showed the board" eval 'capturar q.png; MOTIVO=$(conferir q.png); [ -z "$MOTIVO" ]'
+
+# The avatar, in cell (1, 1), has the wall in (5, 1) ahead. Where it is now, to the nearest 25
+# pixels, in MOTIVO; true once it stands in cell (4, 1).
+em_4_1() {
+    capturar q.png
+    MOTIVO="avatar at $(centro_da_cor q.png "$CAMISA" |
+        awk '{ print int(($1 + 12) / 25) * 25, int(($2 + 12) / 25) * 25 }')"
+    [ "${MOTIVO##* }" = 75 ] || falhar "$MOTIVO, off its row"
+    [ "$MOTIVO" = "avatar at 225 75" ]
+}
+tecla keydown Right
+inicio=$(agora_ms)
+esperar 20 "the avatar never reached cell 4,1" em_4_1
+[ $(($(agora_ms) - inicio)) -ge 400 ] || falhar "three cells in under 400 ms: faster than one per two frames"
+# Held on for a second more (five acting frames), it stays against the wall.
+parado=$(($(agora_ms) + 1000))
+while [ "$(agora_ms)" -lt "$parado" ]; do
+    em_4_1 || falhar "the wall did not stop the avatar: $MOTIVO"
+done
+tecla keyup Right
 sair_com_esc
 echo PASS

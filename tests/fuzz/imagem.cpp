@@ -1,6 +1,6 @@
-// The image check under libFuzzer: whatever bytes stand in an image file,
-// carregar_imagem gives either NULL or a whole image of a sane size, and
-// Allegro's BMP loader never reads or writes out of bounds.
+// The image check under libFuzzer: whatever bytes stand in an image file, carregar_imagem gives
+// either NULL or a whole image of a sane size, and Allegro's BMP loader never reads or writes out
+// of bounds.
 #include "carregador.h"
 #include "janela.h"
 

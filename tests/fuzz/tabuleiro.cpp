@@ -1,6 +1,6 @@
-// Board files under libFuzzer: whatever the bytes, the loader and the
-// checker stay in bounds, the checker says a few KB at most, and a file it
-// finds nothing in is read by the loader exactly as it looks.
+// Board files under libFuzzer: whatever the bytes, the loader and the checker stay in bounds, the
+// checker says a few KB at most, and a file it finds nothing in is read by the loader exactly as it
+// looks.
 #include "ajuda.h"
 #include "edicao.h"
 

@@ -1,9 +1,7 @@
 #!/bin/bash
-# The native windows the web pages must match pixel for pixel, as raw RGB
-# into folder OUT: the game on the sample board without its monsters
-# (sem_monstros.map), its first frame (primeiro.rgb) and the frame once the
-# avatar, walking right, stands against the wall (parado.rgb); the game's
-# first frame on board PAINTED (pintado.rgb); the editor on the sample board
+# The native windows the web pages must match, raw RGB into OUT: the game on the sample board
+# without monsters (sem_monstros.map) at first (primeiro.rgb) and with the avatar walked right to
+# the wall (parado.rgb); on board PAINTED (pintado.rgb); the editor on the sample board
 # (editor.rgb).
 # Usage: janela_nativa.sh GAME EDITOR DATA_FOLDER PAINTED OUT
 set -u
@@ -13,8 +11,7 @@ mkdir -p "$SAIDA" && tr 2 0 <"$DADOS/tabuleiro.map" >"$SAIDA/sem_monstros.map" |
     falhar "no sample board in $DADOS"
 iniciar_xvfb
 
-# Captures the window into $1 (raw RGB) until it is drawn and unlike
-# image $2, two captures 300 ms apart the same: the avatar at rest.
+# The window into $1 (raw RGB) once drawn, unlike $2 and at rest (the same 300 ms later).
 esperar_quadro() { esperar 30 "the window never settled on a new frame" assentado "$@"; }
 assentado() {
     capturar q1.png && sleep 0.3 && capturar q2.png &&
