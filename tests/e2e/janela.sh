@@ -1,13 +1,20 @@
 #!/bin/bash
 # The sample board in the real window: the floor, every wall, the standing, unturned avatar in its
 # cell and the monsters about; then, the right arrow held, the avatar walks along its row at most
-# one cell per two frames until the wall stops it.
-# Usage: janela.sh GAME DATA_FOLDER
+# one cell per two frames until the wall stops it. With OUT, the board without its monsters, saved
+# there for the web pages as sem_monstros.map, with its first frame and the one with the avatar
+# against the wall as raw RGB (primeiro.rgb, parado.rgb).
+# Usage: janela.sh GAME DATA_FOLDER [OUT]
 set -u
 . "$(dirname "$0")/comum.sh"
+SAIDA=${3:+$(realpath -m "$3")}
 iniciar_xvfb
 preparar_pasta "$2"
 cp "$2/tabuleiro.map" . || falhar "no sample board in $2"
+if [ -n "$SAIDA" ]; then
+    mkdir -p "$SAIDA" && tr 2 0 <"$2/tabuleiro.map" | tee "$SAIDA/sem_monstros.map" >tabuleiro.map || falhar "no $SAIDA"
+fi
+guardar() { [ -z "$SAIDA" ] || convert q.png -depth 8 "rgb:$SAIDA/$1"; }
 
 # "x y c" for each of the 192 cells.
 celulas() { tr -cd 0-3 <tabuleiro.map | fold -w1 | awk '{ print (NR - 1) % 16, int((NR - 1) / 16), $1 }'; }
@@ -31,6 +38,7 @@ conferir() {
 
 iniciar_jogo "$1"
 esperar 20 "the window never showed the board" eval 'capturar q.png; MOTIVO=$(conferir q.png); [ -z "$MOTIVO" ]'
+guardar primeiro.rgb
 
 # The avatar, in cell (1, 1), has the wall in (5, 1) ahead. Where it is now, to the nearest 25
 # pixels, in MOTIVO; true once it stands in cell (4, 1).
@@ -50,6 +58,7 @@ parado=$(($(agora_ms) + 1000))
 while [ "$(agora_ms)" -lt "$parado" ]; do
     em_4_1 || falhar "the wall did not stop the avatar: $MOTIVO"
 done
+guardar parado.rgb
 tecla keyup Right
 sair_com_esc
 echo PASS

@@ -6,7 +6,7 @@ import { execFileSync } from 'node:child_process';
 import { copyFileSync, cpSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { abrir, ate_igual, esperar, falhar, pasta_nativa, pasta_web, pintado, testar } from './comum.mjs';
+import { abrir, ate_igual, esperar, falhar, pasta_nativa, pasta_web, testar } from './comum.mjs';
 
 const web = new URL('../../web/', import.meta.url).pathname;
 
@@ -56,9 +56,11 @@ await testar([async (ambiente) => {
   await pagina.fechar();
   await jogar('/?tabuleiro=nativa/sem_monstros.map');
   ambiente.parar();
-  const celulas = readFileSync(pintado, 'latin1').replace(/\n/g, '');
-  for (const [url, nativa] of [['/'], ['/?tabuleiro=tabuleiros/campo.map', 'primeiro.rgb'], ['/?celulas=' + celulas, 'pintado.rgb'],
-    ['/?tabuleiro=nativa/sem_monstros.map', 'primeiro.rgb'], ['/editor.html?tabuleiro=tabuleiros/tabuleiro.map', 'editor.rgb']])
-    await jogar(url, nativa);
+  const celulas = readFileSync(join(pasta_nativa, 'sem_monstros.map'), 'latin1').replace(/\n/g, '');
+  // The editor's board standing is the game's first frame.
+  for (const url of ['/?tabuleiro=tabuleiros/campo.map', '/?celulas=' + celulas, '/?tabuleiro=nativa/sem_monstros.map',
+    '/editor.html?tabuleiro=tabuleiros/campo.map'])
+    await jogar(url, 'primeiro.rgb');
+  await jogar('/');
 }], pasta);
 rmSync(pasta, { recursive: true, force: true });

@@ -11,9 +11,8 @@ add_custom_command(OUTPUT ${npm_web}/node_modules/.package-lock.json
   COMMENT "Installing the browser clients from the lockfile")
 add_custom_target(testes_web DEPENDS ${npm_web}/node_modules/.package-lock.json)
 
-add_test(NAME web.janela_nativa COMMAND ${testes_web}/janela_nativa.sh
-  ${TABULEIRO2_NATIVO}/tabuleiro2 ${TABULEIRO2_NATIVO}/tabuleiro2-editor ${TABULEIRO2_NATIVO}/data
-  ${testes_web}/pintado.map ${PROJECT_BINARY_DIR}/nativa)
+add_test(NAME web.janela_nativa COMMAND ${testes_web}/../e2e/janela.sh
+  ${TABULEIRO2_NATIVO}/tabuleiro2 ${TABULEIRO2_NATIVO}/data ${PROJECT_BINARY_DIR}/nativa)
 set_tests_properties(web.janela_nativa PROPERTIES FIXTURES_SETUP nativa LABELS web TIMEOUT 180)
 # web.TEST.ENGINE: node TEST.mjs ENGINE ZIP_FOLDER NATIVE_CAPTURES NODE_MODULES NATIVE_EDITOR
 # PAINTED; WebKit's on an X display of its own.
