@@ -9,7 +9,7 @@
 import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
 import { createServer } from 'node:http';
-import { existsSync, mkdirSync, mkdtempSync, readFileSync, renameSync, rmSync, statSync } from 'node:fs';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { extname, join, resolve } from 'node:path';
 
@@ -118,11 +118,16 @@ async function abrir_webkit(motor, programa, requerer, perfil, idioma) {
   const { Builder, Button, By, Key, Origin } = requerer('selenium-webdriver');
   const { DriverService } = requerer('selenium-webdriver/remote');
   const porta_livre = requerer('selenium-webdriver/net/portprober').findFreePort;
+  // Its pages take the C library's locale: idioma's, compiled from Debian's locales into the profile.
+  const local = idioma.replace('-', '_') + '.UTF-8';
+  mkdirSync(perfil, { recursive: true });
+  execFileSync('localedef', ['-i', local.slice(0, -6), '-f', 'UTF-8', join(perfil, local)]);
+  const env = { ...process.env, LOCPATH: perfil, LANG: local, LC_ALL: local, LANGUAGE: '' };
   const abertos = new Set();
   const contexto = async () => {
     const porta = await porta_livre('127.0.0.1');
     const driver = new DriverService(programa, { port: porta, hostname: '127.0.0.1',
-      args: ['--port=' + porta, '--host=127.0.0.1'], env: { ...process.env, ...localidade(idioma) } });
+      args: ['--port=' + porta, '--host=127.0.0.1'], env });
     const d = await new Builder().disableEnvironmentOverrides().usingServer(await driver.start()).withCapabilities({
       browserName: 'MiniBrowser', 'webkitgtk:browserOptions': { binary: minibrowser(), args: ['--automation'] },
       timeouts: { script: 120000 } }).build();
@@ -166,19 +171,4 @@ async function abrir_webkit(motor, programa, requerer, perfil, idioma) {
     contexto, padrao: async () => ({ abrir: padrao.abrir, fechar: () => {} }),
     fechar: async () => { for (const f of abertos) await f(); },
   };
-}
-
-// The environment of a program in language idioma: WebKitGTK's pages take the C library's locale,
-// compiled once from Debian's locales into a folder of ours, as a system may have only C.
-function localidade(idioma) {
-  const nome = idioma.replace('-', '_') + '.UTF-8', pasta = join(tmpdir(), 'tabuleiro2-localidades');
-  if (!existsSync(join(pasta, nome))) {
-    if (!existsSync('/usr/share/i18n/locales/' + nome.slice(0, -6))) throw new Error('no locale ' + nome + ' (Debian package locales)');
-    const nova = mkdtempSync(pasta + '-');
-    execFileSync('localedef', ['-i', nome.slice(0, -6), '-f', 'UTF-8', join(nova, nome)]);
-    mkdirSync(pasta, { recursive: true });
-    try { renameSync(join(nova, nome), join(pasta, nome)); } catch (e) { /* another test's came first */ }
-    rmSync(nova, { recursive: true, force: true });
-  }
-  return { LOCPATH: pasta, LANG: nome, LC_ALL: nome, LANGUAGE: '' };
 }

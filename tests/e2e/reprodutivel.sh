@@ -3,8 +3,7 @@
 # different paths, the second under another time zone, umask, locale, clock (400 days on) and order
 # of every folder's files: the .deb, the Windows zip, the web zip and the source package must be the
 # same byte for byte; diffoscope shows where one differs.
-# Usage: reprodutivel.sh FOLDER
-# ALLEGRO_DOWNLOADS
+# Usage: reprodutivel.sh FOLDER ALLEGRO_DOWNLOADS
 set -u
 RAIZ=$(cd "$(dirname "$0")/../.." && pwd)
 PASTA=$(realpath -m "$1") BAIXADOS=$(realpath -m "$2")
@@ -13,8 +12,7 @@ B=$PASTA/outro/caminho/mais/longo/tabuleiro2
 fusermount -u -q "$B" 2>/dev/null
 rm -rf "$PASTA" && mkdir -p "$PASTA" || exit 1
 
-# Clones the tree into $1 with umask $2 and runs `env ${@:3} make release` there, its output into
-# $1.log.
+# Clones the tree into $1 with umask $2 and runs `env ${@:3} make release` there, logged in $1.log.
 lancar() {
     local clone=$1 mascara=$2 inicio=$SECONDS
     shift 2

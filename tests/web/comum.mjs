@@ -101,11 +101,10 @@ export async function ate_igual(pagina, nativa, o_que) {
 }
 
 // Another browser of the engine (abrir_navegador's options), closed by testar at the latest.
-const abertos = new Set();
+const abertos = [];
 export async function outro_navegador(opcoes) {
-  const navegador = await abrir_navegador(motor, modulos, opcoes), fechar = navegador.fechar;
-  abertos.add(navegador);
-  return Object.assign(navegador, { fechar: () => { abertos.delete(navegador); return fechar(); } });
+  abertos.push(await abrir_navegador(motor, modulos, opcoes));
+  return abertos.at(-1);
 }
 
 // Serves pasta (the native captures under /nativa/), runs each of testes with { navegador,
@@ -121,7 +120,7 @@ export async function testar(testes, pasta = pasta_web) {
     console.error('FAIL (' + motor + '): ' + e.message);
     process.exitCode = 1;
   } finally {
-    for (const navegador of abertos) await navegador.fechar();
+    for (const navegador of abertos) await navegador.fechar().catch(() => {}); // again, if closed
     parar();
   }
 }
