@@ -20,8 +20,7 @@ const no_path = (nome) => process.env.PATH.split(':').map((pasta) => join(pasta,
 const minibrowser = () => execFileSync('sh', ['-c', 'ls /usr/lib/*/webkit2gtk-*/MiniBrowser ' +
   '/usr/libexec/webkit2gtk-*/MiniBrowser 2>/dev/null || true'], { encoding: 'utf8' }).split('\n')[0];
 
-// Serves folder raiz, and each folder of pastas under /NAME/ as no-cache files that may change.
-// com_antes(url, fn): url whose page runs fn first, a script put at the top of its head here.
+// Serves raiz, and each of pastas under /NAME/ no-cache; com_antes(url, fn): url running fn first.
 export async function servir(raiz, pastas = {}) {
   const tipos = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
     '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
@@ -49,8 +48,7 @@ export async function servir(raiz, pastas = {}) {
   return { servidor, endereco: 'http://127.0.0.1:' + servidor.address().port, com_antes };
 }
 
-// Browser motor, its pages in language idioma, on profile perfil (by default a new one, removed by
-// fechar()), the clients from folder modulos. One not installed fails, naming its package.
+// Browser motor in language idioma on profile perfil (else a new one), the clients from modulos.
 export async function abrir_navegador(motor, modulos, { perfil, idioma = 'pt-BR' } = {}) {
   const [nome, pacote = nome] = PROGRAMAS[motor] || [];
   if (!nome) throw new Error('no browser engine "' + motor + '": ' + MOTORES.join(', '));
@@ -111,8 +109,7 @@ async function abrir_puppeteer(motor, programa, requerer, perfil, idioma) {
   };
 }
 
-// WebKit: each context a MiniBrowser of its own (a driver runs one session), its page its one
-// window. Under automation it keeps storage in memory only.
+// WebKit: a MiniBrowser a context (a driver, a session), its page its window, storage in memory.
 async function abrir_webkit(motor, programa, requerer, perfil, idioma) {
   if (!process.env.DISPLAY) throw new Error('WebKit has no headless mode: run under apoio/com_xvfb.sh');
   const { Builder, Button, By, Key, Origin } = requerer('selenium-webdriver');

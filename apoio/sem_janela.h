@@ -1,5 +1,4 @@
-// What the tests and the benchmarks share: the game's own frames on memory bitmaps, without a
-// window or their pause, and a test sprite.
+// For the tests and the benchmarks: the game's frames on memory bitmaps, without pause; a sprite.
 #ifndef SEM_JANELA_H
 #define SEM_JANELA_H
 
@@ -9,8 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-// Allegro's neutral driver, memory bitmaps for the screen, the buffer and a green background; 0
-// when Allegro did not start.
+// Allegro's neutral driver, memory bitmaps for screen, buffer and a green floor; 0 if it failed.
 inline int iniciar_sem_janela() {
     if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return 0;
     set_color_depth(PROFUNDIDADE_COR);

@@ -1,5 +1,4 @@
-// The unit tests' and the fuzz targets' helpers: boards as text, files in memory or in a folder of
-// the test's own, the board emptied after each test, table cases' names.
+// The unit tests' and fuzz targets' helpers: boards as text, files, the board emptied after a test.
 #ifndef AJUDA_H
 #define AJUDA_H
 

@@ -1,5 +1,4 @@
-// The board editor's work: painting cells and lines, the title, the bytes a save writes and the
-// loader reads back, saves that fail, links and permission bits, and the checker's findings.
+// The board editor's work: painting, the title, saves, links and permission bits, the checker.
 #include "ajuda.h"
 #include "edicao.h"
 
@@ -14,8 +13,7 @@ const std::string QUATRO =
     "0123012301230123\n1230123012301230\n2301230123012301\n3012301230123012\n";
 const std::string DOZE = QUATRO + QUATRO + QUATRO;
 
-// Each save test runs in a folder of its own, where the plain board read by the loader was saved as
-// t.map and the board then emptied; whatever it does, no save may leave a temporary file anywhere.
+// In a folder of its own, the plain board read and saved as t.map; no save leaves a temporary file.
 struct Gravar : NaPasta {
     void SetUp() override {
         NaPasta::SetUp();

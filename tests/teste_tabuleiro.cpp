@@ -1,5 +1,4 @@
-// The board and its rules, through the game's own frames: the stamp, key priority, edges, first
-// come first served in board order, blocked moves that still turn.
+// The board's rules through the game's own frames.
 #include "ajuda.h"
 
 namespace {
@@ -58,9 +57,7 @@ TEST_F(Regras, PrimeiraDeCimaBaixoEsquerdaDireitaVence) {
     }
 }
 
-// A blocked avatar still turns, and does not show as moving; a wall never turns; in the next acting
-// frame, no arrow held turns the avatar back to 0. (How a move shows until the next resting frame
-// is teste_desenho's.)
+// A blocked avatar still turns, not moving; a wall never turns; with no arrow held it stands again.
 TEST_F(Regras, BloqueadoAindaSeViraESemSetaVoltaAParado) {
     montar_tabuleiro({".13"});
     Elemento *parede = mapa[1][0], *avatar = mapa[2][0];
@@ -72,9 +69,8 @@ TEST_F(Regras, BloqueadoAindaSeViraESemSetaVoltaAParado) {
     EXPECT_EQ(avatar->direcao, PARADO);
 }
 
-// Walls leave the monsters in (0, 1) and (1, 0) one cell to go to, (1, 1). (0, 1) comes before (1,
-// 0) in board order: when both choose it in their first turn, (0, 1) takes it. Boards are played
-// afresh until both do.
+// Two monsters walled in with one cell, (1, 1), to go to: when both choose it, the first in board
+// order, (0, 1), takes it. Boards are played afresh until both do.
 TEST_F(Regras, MonstrosNaOrdemDoTabuleiroOPrimeiroLeva) {
     for (int vez = 0; vez < 1000; vez++, limpar_tabuleiro()) {
         montar_tabuleiro({"121", "2", "1"});

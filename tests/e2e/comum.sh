@@ -1,6 +1,4 @@
-# Shared by the end-to-end tests: apoio/janela.sh (the private X server, the game in it, esperar),
-# rodar_jogo, and what a test looks for on screen. With E2E_WINE set, wine.sh changes how the game
-# is started, found, run and stopped for Windows.
+# The end-to-end tests' apoio/janela.sh, rodar_jogo and colours; with E2E_WINE, wine.sh's too.
 . "$(dirname "${BASH_SOURCE[0]}")/../../apoio/janela.sh"
 
 # Runs the game to its end in the foreground; its status is returned.

@@ -1,13 +1,10 @@
 #!/bin/bash
-# Start-up failures of the real game: each ends at once with its status and message, and never
-# hangs. Which bad files count as no image is left to the unit tests; here, that every image is
-# checked.
+# Start-up failures of the real game, each at once with its status and message; every image checked.
 # Usage: falhas_inicio.sh GAME DATA_FOLDER
 set -u
 . "$(dirname "$0")/comum.sh"
 
-# The game run in this folder must end with status $1, print $2 on standard output and on standard
-# error nothing, or one line matching pattern $3.
+# The game here ends with status $1, $2 on standard output, nothing or a line like $3 on error.
 esperar_falha() {
     rodar_jogo "$JOGO" >saida.txt 2>erro.txt
     local estado=$? erro saida

@@ -23,8 +23,7 @@ convert avatar1.bmp -transparent '#ff00ff' q_avatar.png
 convert chao.bmp $(celulas | awk '$3 == 1 || $3 == 3 {
     printf "%s -geometry +%d+%d -composite ", $3 == 1 ? "parede.bmp" : "q_avatar.png", $1 * 50, $2 * 50 }') q_esperado.png
 
-# Why capture $1 is not the board, or nothing. Monsters wander, so of the other cells only as many
-# as they can cover may differ from the floor.
+# Why capture $1 is not the board, or nothing; wandering monsters may cover a few other cells.
 conferir() {
     compare -fuzz 10% "$1" q_esperado.png -compose src -highlight-color white \
         -lowlight-color black q_diferenca.png 2>/dev/null

@@ -1,6 +1,4 @@
-# The end-to-end scripts every build runs, one test each: PREFIXO.janela and .falhas_inicio on the
-# game JOGO with the images of folder DADOS, PREFIXO.editor on the editor EDITOR; their names in
-# TESTES_E2E.
+# The end-to-end scripts every build runs, named PREFIXO.SCRIPT, their names in TESTES_E2E.
 function(testes_e2e prefixo jogo dados editor)
   set(e2e ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
   foreach(teste janela falhas_inicio)

@@ -3,8 +3,7 @@
 # prefix, the zip unpacked in its C:\tabuleiro2; `wine.sh remover PREFIX` ends both.
 export WINEPREFIX=${E2E_WINE:-$2} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-# The window is an X child of the desktop's, its 800 x 600 client area a child of that. Keys reach
-# it as they are.
+# The window is an X child of the desktop's, its 800 x 600 client area a child of that.
 LANCADOR=wine
 achar_janela() {
     local topo

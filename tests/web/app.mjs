@@ -10,8 +10,7 @@ import { abrir, ate_igual, esperar, falhar, pasta_nativa, pasta_web, testar } fr
 
 const web = new URL('../../web/', import.meta.url).pathname;
 
-// In the page: what keeps it from being an app: its manifest's name, display, start, icons, and
-// Safari's home screen icon.
+// In the page: what keeps it from being an app in the manifest, its icons and Safari's.
 async function sem_instalar() {
   const manifesto = document.querySelector('link[rel=manifest]').href, m = await (await fetch(manifesto)).json();
   const erros = m.name && m.display === 'standalone' && m.start_url ? [] : ['manifest: ' + JSON.stringify(m)];
@@ -21,8 +20,7 @@ async function sem_instalar() {
   return erros;
 }
 
-// A new build in pasta, campo.map now the board without monsters, its service worker written by the
-// build's own versionar.mjs; its version.
+// A new build in pasta, campo.map the board without monsters, by the build's versionar.mjs.
 function versionar(pasta) {
   copyFileSync(join(pasta_nativa, 'sem_monstros.map'), join(pasta, 'tabuleiros/campo.map'));
   const velho = readFileSync(join(pasta, 'sw.js'), 'utf8');

@@ -1,5 +1,4 @@
-// What the web tests share, whatever the engine: the command line, a page opened, the one wait,
-// keys and the pointer as a player uses them, the canvas against the native captures.
+// What the web tests share: the command line, pages, the one wait, the canvas against the natives.
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { abrir_navegador, servir } from '../../apoio/navegador.mjs';
@@ -58,8 +57,7 @@ export async function teclar(pagina, tecla, padrao) {
   await esperar_titulo(pagina, padrao);
 }
 
-// Button botao pressed at the first cell of caminho, moved to each next one (off the board too),
-// released; then cell [x, y] (by default the last) must change.
+// Button botao dragged along the cells of caminho; then cell [x, y] (the last) must change.
 export async function pintar(pagina, botao, caminho, [x, y] = caminho.at(-1)) {
   const celula = () => pagina.avaliar((x, y) => document.querySelector('canvas').getContext('2d')
     .getImageData(x * 50, y * 50, 50, 50).data.join(), x, y);

@@ -9,8 +9,7 @@ const DESKTOP = { width: 1280, height: 800 }, TELEFONE = { width: 390, height: 8
 const TELAS = [TELEFONE, { ...TELEFONE, width: 844, height: 390 }, { width: 907, height: 510 }, { width: 800, height: 450 }, DESKTOP];
 const AXE = readFileSync(join(modulos, 'axe-core/axe.min.js'), 'utf8');
 
-// Before the page: whether an arrow was left to scroll it, a gamepad the test holds (where the
-// engine has them) and how often it is read, and what the page throws.
+// Before the page: whether an arrow scrolled it, a gamepad the test holds, what the page throws.
 function espiar() {
   window.addEventListener('keydown', (e) => setTimeout(() => { window.rolou ||= e.key.startsWith('Arrow') && !e.defaultPrevented; }));
   const c = window.controle = { leituras: 0, ligado: false, axes: [0, 0], buttons: [...Array(17)].map(() => ({})), erros: [] };
@@ -99,8 +98,7 @@ function medir() {
 
 const sobrepostas = (a, b) => Math.min(a.r, b.r) - Math.max(a.x, b.x) > 0.5 && Math.min(a.b, b.b) - Math.max(a.y, b.y) > 0.5;
 
-// The button puts the board full screen, letterboxed; Esc and the button bring it back, the game
-// still on. Where the engine has no element full screen, no button.
+// The button puts the board full screen, letterboxed; Esc and the button bring it back, still on.
 async function conferir_tela_cheia(pagina) {
   if (!(await pagina.avaliar(() => !!(document.fullscreenEnabled && document.body.requestFullscreen))))
     return (await pagina.avaliar(() => document.getElementById('tela_cheia').hidden)) || falhar('a full screen button with no full screen');

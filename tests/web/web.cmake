@@ -1,5 +1,4 @@
-# For web/CMakeLists.txt: the pages in Debian's three browser engines, driven by the clients
-# package-lock.json pins (apoio/navegador.mjs), and the native windows they must match.
+# For web/CMakeLists.txt: the native window, then the pages in Debian's three browser engines.
 set(testes_web ${CMAKE_CURRENT_LIST_DIR})
 set(npm_web ${PROJECT_BINARY_DIR}/npm)
 add_custom_command(OUTPUT ${npm_web}/node_modules/.package-lock.json
