@@ -7,17 +7,14 @@ set -u
 # The game here ends with status $1, $2 on standard output, nothing or a line like $3 on error.
 esperar_falha() {
     rodar_jogo "$JOGO" >saida.txt 2>erro.txt
-    local estado=$? erro saida
-    erro=$(cat erro.txt)
-    saida=$(cat saida.txt; echo .)
+    local estado=$? erro=$(cat erro.txt) saida=$(cat saida.txt; echo .)
     [ "$estado" -eq "$1" ] && [ "$saida" = "${2:+$2$NL}." ] && [[ "$erro" != *$NL* && "$erro" == ${3:-""} ]] ||
         falhar "status $estado, output '$(cat saida.txt)', error '$erro'; expected $1, '$2', '${3:-}'"
 }
 
 JOGO=$1 NL=$'\n'
 iniciar_xvfb
-PASTA=$(mktemp -d)
-cd "$PASTA" || falhar "no folder"
+PASTA=$(mktemp -d) && cd "$PASTA" || falhar "no folder"
 [ -n "${E2E_WINE:-}" ] || (unset DISPLAY; esperar_falha 2 "" "Falha em allegro_init: *") || exit 1
 esperar_falha 1 "Arquivo nao pode ser aberto"
 mkdir tabuleiro.map
