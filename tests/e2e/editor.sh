@@ -8,11 +8,6 @@ EDITOR=$1
 iniciar_xvfb
 PASTA=$(mktemp -d) && cd "$PASTA" || falhar "no temporary folder"
 
-# Waits until the editor's window is titled as regular expression $1.
-esperar_titulo() {
-    local titulo=$1
-    esperar 20 "no window titled '$titulo'" eval 'xdotool search --name "$titulo" >/dev/null'
-}
 # xdotool's commands $@, moves in the editor's window, each click held a tenth of a second.
 no_editor() {
     xdotool $(sed -E "s/mousemove/mousemove --window $JANELA/g; s/click ([0-9])/mousedown \1 sleep 0.1 mouseup \1 sleep 0.1/g" <<<"$*")
@@ -27,8 +22,12 @@ pintar() {
     no_editor "${@:3}"
     esperar 20 "cell $x,$y unchanged by: ${*:3}" eval '[ "$(celula "$x" "$y")" != "$antes" ]'
 }
-# Key $1, then a wait for the title it brings, $2.
-teclar() { tecla key "$1" && esperar_titulo "$2"; }
+# Key $1, then a wait for the title it brings, as regular expression $2 says.
+teclar() {
+    local titulo=$2
+    tecla key "$1"
+    esperar 20 "no window titled '$titulo'" eval 'xdotool search --name "$titulo" >/dev/null'
+}
 
 # An empty board to start from, which the save replaces.
 printf '%s\n' 0000000000000000{,,,,,,,,,,,} >novo.map
