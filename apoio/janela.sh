@@ -1,16 +1,12 @@
-# What the end-to-end tests, the benchmarks and the tools share: a private
-# X server, a program's window in it, and esperar, the one wait for
-# something on screen. A script reaches the program only through
-# iniciar_jogo, capturar, tecla, esperar_fim, sair_com_esc and parar_jogo;
-# tests/e2e/wine.sh redefines some of them for Windows.
+# What the end-to-end tests, the benchmarks and the tools share: a private X server, a program's
+# window in it, and esperar, the one wait; tests/e2e/wine.sh redefines some of it for Windows.
 
 falhar() { echo "FAIL: $*" >&2; exit 1; }
 
 agora_ms() { date +%s%3N; }
 
-# Runs command $3... until it succeeds, for at most $1 seconds; then the
-# test fails, saying $2 and the MOTIVO the command last left, if any. The
-# command runs in this shell: it may set variables, or fail the test at once.
+# Runs command $3... in this shell until it succeeds, for $1 seconds at most; else the test fails,
+# saying $2 and the MOTIVO the command last left.
 esperar() {
     local prazo=$(($(agora_ms) + $1 * 1000)) o_que=$2
     shift 2
@@ -21,9 +17,7 @@ esperar() {
     done
 }
 
-# Starts Xvfb on a display it picks itself, its screen $1 (by default
-# 1024x768) wide, exports DISPLAY; all of it, the game and the test's
-# folder go when the script ends.
+# Xvfb on a display it picks, its screen $1 (1024x768) wide; it, the game and PASTA go at the end.
 iniciar_xvfb() {
     local fd
     fd=$(mktemp)
@@ -35,17 +29,15 @@ iniciar_xvfb() {
     rm -f "$fd"
 }
 
-# Makes PASTA, a temporary folder, and goes there with the images of
-# folder $1 and, when $2 is given, that text as the board.
+# Goes to PASTA, a new folder, with the images of folder $1 and, if given, the board $2.
 preparar_pasta() {
     PASTA=$(mktemp -d)
     cd "$PASTA" && cp "$1"/*.bmp . || falhar "no images in $1"
     [ $# -lt 2 ] || printf '%s\n' "$2" >tabuleiro.map
 }
 
-# Starts the game in the background (through LANCADOR, when wine.sh sets it)
-# and waits for its first frame: the window, the one named as TITULO (a
-# regular expression) says when it is set, is one colour until then.
+# Starts the game in the background (through LANCADOR) and waits for its first frame: its window,
+# titled as TITULO (a regular expression) says, is of one colour until then.
 iniciar_jogo() {
     setsid ${LANCADOR:-} "$@" &
     JOGO_PID=$! JANELA=
@@ -65,8 +57,7 @@ achar_janela() {
     [ -n "$j" ] && xdotool getwindowgeometry "$j" | grep -q 'Geometry: 800x600' && echo "$j"
 }
 
-# A game left running by a failed test is killed outright: Allegro's own
-# handler for a gentler signal can hang once the X server is gone.
+# Killed outright: Allegro's handler for a gentler signal can hang once the X server is gone.
 parar_jogo() { [ -z "${JOGO_PID:-}" ] || kill -KILL -- "-$JOGO_PID" 2>/dev/null; }
 
 capturar() { xwd -silent -id "$JANELA" | convert xwd:- "$1"; }

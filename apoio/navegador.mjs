@@ -1,39 +1,26 @@
-// What the web tests and the web benchmark share: a static server for the
-// pages on 127.0.0.1, and the three browser engines players use, as Debian
-// ships them, behind one interface: Chromium and Firefox headless through
-// puppeteer-core, WebKit's MiniBrowser through selenium-webdriver and Debian's
-// WebKitWebDriver, on the display of apoio/com_xvfb.sh.
-// A browser: motor, versao, perfil; duravel (storage outlives it on its
-// profile), toque (a page can have a touch screen), botao_direito (the right
-// button can be pressed and released); contexto() (with storage of its own),
-// padrao(), fechar(). A context: abrir(url, { width, height, toque }) (in
-// WebKit, one page at a time), fechar(). A page: ir(url), recarregar(),
-// avaliar(fn, ...args) (JSON values), tecla_abaixo(key), tecla_acima(key)
-// (KeyboardEvent.key names), mover(x, y), pressionar(button), largar(button)
-// ('left', 'right'), clicar(selector), escolher_arquivo(selector, path),
-// tamanho(screen), erros_de_instalacao() (null where the engine has no such check), fechar().
+// The web tests' and the web benchmark's static server, and Debian's three browser engines behind
+// one interface: Chromium and Firefox headless through puppeteer-core, WebKit's MiniBrowser through
+// selenium-webdriver on apoio/com_xvfb.sh's display. A browser: motor, versao, perfil, duravel
+// (storage outlives it), toque, botao_direito, contexto() (storage of its own), padrao(), fechar().
+// A context: abrir(url, { width, height, toque }), fechar(). A page: ir, recarregar, avaliar(fn,
+// ...JSON args), tecla_abaixo/tecla_acima(KeyboardEvent.key), mover(x, y), pressionar/largar('left'
+// or 'right'), clicar(css), escolher_arquivo(css, path), tamanho(screen), erros_de_instalacao()
+// (null where the engine has no such check), fechar().
 import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
 import { createServer } from 'node:http';
-import { existsSync, mkdirSync, mkdtempSync, readFileSync, renameSync, rmSync, statSync } from 'node:fs';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { extname, join, resolve } from 'node:path';
 
 export const MOTORES = ['chromium', 'firefox', 'webkit'];
-// Each engine's program, by the name its Debian package puts on the PATH,
-// and that package; WebKitGTK's MiniBrowser wherever the release's
-// libwebkit2gtk keeps it.
-const PROGRAMAS = { chromium: ['chromium', 'chromium'], firefox: ['firefox-esr', 'firefox-esr'],
-  webkit: ['WebKitWebDriver', 'webkit2gtk-driver'] };
+// Each engine's program on the PATH and its Debian package; MiniBrowser wherever WebKitGTK keeps it.
+const PROGRAMAS = { chromium: ['chromium'], firefox: ['firefox-esr'], webkit: ['WebKitWebDriver', 'webkit2gtk-driver'] };
 const no_path = (nome) => process.env.PATH.split(':').map((pasta) => join(pasta, nome)).find(existsSync);
 const minibrowser = () => execFileSync('sh', ['-c', 'ls /usr/lib/*/webkit2gtk-*/MiniBrowser ' +
   '/usr/libexec/webkit2gtk-*/MiniBrowser 2>/dev/null || true'], { encoding: 'utf8' }).split('\n')[0];
 
-// Serves folder raiz, and each other folder of pastas under /NAME/ as
-// files that may change (no-cache: never from the browser's cache with no
-// asking); resolves to the base address once it listens. com_antes(url, fn) gives
-// url such that its page, when served here, runs fn first of all: a
-// script put at the top of its head, as no engine's protocol is needed for.
+// Serves raiz, and each of pastas under /NAME/ no-cache; com_antes(url, fn): url running fn first.
 export async function servir(raiz, pastas = {}) {
   const tipos = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
     '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
@@ -53,8 +40,7 @@ export async function servir(raiz, pastas = {}) {
         ...(pastas[primeira] ? { 'Cache-Control': 'no-cache' } : {}) });
       resposta.end(dados);
     } catch (e) {
-      resposta.writeHead(404);
-      resposta.end();
+      resposta.writeHead(404).end();
     }
   });
   await new Promise((pronto) => servidor.listen(0, '127.0.0.1', pronto));
@@ -62,11 +48,9 @@ export async function servir(raiz, pastas = {}) {
   return { servidor, endereco: 'http://127.0.0.1:' + servidor.address().port, com_antes };
 }
 
-// Browser motor ('chromium', 'firefox' or 'webkit'), its pages in language
-// idioma, on profile perfil (by default a new one, removed by fechar());
-// the clients from folder modulos. One not installed fails, naming its package.
+// Browser motor in language idioma on profile perfil (else a new one), the clients from modulos.
 export async function abrir_navegador(motor, modulos, { perfil, idioma = 'pt-BR' } = {}) {
-  const [nome, pacote] = PROGRAMAS[motor] || [];
+  const [nome, pacote = nome] = PROGRAMAS[motor] || [];
   if (!nome) throw new Error('no browser engine "' + motor + '": ' + MOTORES.join(', '));
   const programa = no_path(nome);
   if (!programa) throw new Error(motor + ' is not installed: no ' + nome + ' on the PATH (Debian package ' + pacote + ')');
@@ -91,10 +75,8 @@ async function abrir_puppeteer(motor, programa, requerer, perfil, idioma) {
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   } : {
     browser: 'firefox', executablePath: programa, env, headless: true, userDataDir: perfil,
-    // Each page focused as it is brought to the front, as a window is, with
-    // no window manager to give it: full screen needs it. Downloads saved
-    // in the profile with no panel, which would take the focus from the
-    // pages after.
+    // Pages focused when brought to the front, as with a window manager (full screen needs it);
+    // downloads saved in the profile with no panel, which would take the focus.
     extraPrefsFirefox: { 'intl.accept_languages': idioma, 'intl.locale.requested': idioma, 'focusmanager.testmode': true,
       'browser.download.alwaysOpenPanel': false, 'browser.download.always_ask_before_handling_new_types': false,
       'browser.download.folderList': 2, 'browser.download.useDownloadDir': true, 'browser.download.dir': join(perfil, 'baixados') },
@@ -130,19 +112,22 @@ async function abrir_puppeteer(motor, programa, requerer, perfil, idioma) {
   };
 }
 
-// WebKit: each context a MiniBrowser of its own (a driver runs one
-// session), its page its one window. Under automation it keeps storage in
-// memory only: nothing outlives the browser.
+// WebKit: a MiniBrowser a context (a driver, a session), its page its window, storage in memory.
 async function abrir_webkit(motor, programa, requerer, perfil, idioma) {
   if (!process.env.DISPLAY) throw new Error('WebKit has no headless mode: run under apoio/com_xvfb.sh');
   const { Builder, Button, By, Key, Origin } = requerer('selenium-webdriver');
   const { DriverService } = requerer('selenium-webdriver/remote');
   const porta_livre = requerer('selenium-webdriver/net/portprober').findFreePort;
+  // Its pages take the C library's locale: idioma's, compiled from Debian's locales into the profile.
+  const local = idioma.replace('-', '_') + '.UTF-8';
+  mkdirSync(perfil, { recursive: true });
+  execFileSync('localedef', ['-i', local.slice(0, -6), '-f', 'UTF-8', join(perfil, local)]);
+  const env = { ...process.env, LOCPATH: perfil, LANG: local, LC_ALL: local, LANGUAGE: '' };
   const abertos = new Set();
   const contexto = async () => {
     const porta = await porta_livre('127.0.0.1');
     const driver = new DriverService(programa, { port: porta, hostname: '127.0.0.1',
-      args: ['--port=' + porta, '--host=127.0.0.1'], env: { ...process.env, ...localidade(idioma) } });
+      args: ['--port=' + porta, '--host=127.0.0.1'], env });
     const d = await new Builder().disableEnvironmentOverrides().usingServer(await driver.start()).withCapabilities({
       browserName: 'MiniBrowser', 'webkitgtk:browserOptions': { binary: minibrowser(), args: ['--automation'] },
       timeouts: { script: 120000 } }).build();
@@ -157,8 +142,7 @@ async function abrir_webkit(motor, programa, requerer, perfil, idioma) {
       pressionar: acao((a, b) => a.press(Button[b.toUpperCase()])), largar: acao((a, b) => a.release(Button[b.toUpperCase()])),
       clicar: async (seletor) => (await elemento(seletor)).click(),
       escolher_arquivo: async (seletor, caminho) => (await elemento(seletor)).sendKeys(caminho),
-      // The window sized so that its viewport is width x height (no
-      // narrower than MiniBrowser's toolbar lets it: 447 px).
+      // The viewport width x height (MiniBrowser's toolbar keeps it 447 px wide at least).
       tamanho: async ({ width, height }) => {
         await d.manage().window().setRect({ width, height });
         const [w, h] = await pagina.avaliar(() => [innerWidth, innerHeight]);
@@ -187,20 +171,4 @@ async function abrir_webkit(motor, programa, requerer, perfil, idioma) {
     contexto, padrao: async () => ({ abrir: padrao.abrir, fechar: () => {} }),
     fechar: async () => { for (const f of abertos) await f(); },
   };
-}
-
-// The environment of a program in language idioma (pt-BR): WebKitGTK gives
-// its pages the C library's locale, compiled here once from Debian's
-// locales package into a folder of our own, as a system may have none but C.
-function localidade(idioma) {
-  const nome = idioma.replace('-', '_') + '.UTF-8', pasta = join(tmpdir(), 'tabuleiro2-localidades');
-  if (!existsSync(join(pasta, nome))) {
-    if (!existsSync('/usr/share/i18n/locales/' + nome.slice(0, -6))) throw new Error('no locale ' + nome + ' (Debian package locales)');
-    const nova = mkdtempSync(pasta + '-');
-    execFileSync('localedef', ['-i', nome.slice(0, -6), '-f', 'UTF-8', join(nova, nome)]);
-    mkdirSync(pasta, { recursive: true });
-    try { renameSync(join(nova, nome), join(pasta, nome)); } catch (e) { /* another test's came first */ }
-    rmSync(nova, { recursive: true, force: true });
-  }
-  return { LOCPATH: pasta, LANG: nome, LC_ALL: nome, LANGUAGE: '' };
 }

@@ -1,6 +1,4 @@
-// What the tests and the benchmarks share: Allegro without a window, so
-// that the game's own frames run on memory bitmaps, the frames without
-// their pause, and a test sprite.
+// For the tests and the benchmarks: the game's frames on memory bitmaps, without pause; a sprite.
 #ifndef SEM_JANELA_H
 #define SEM_JANELA_H
 
@@ -10,9 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-// Allegro's neutral system driver, and memory bitmaps for the screen, the
-// back buffer and a green background, so that the game's frames run. 0 when
-// Allegro did not start.
+// Allegro's neutral driver, memory bitmaps for screen, buffer and a green floor; 0 if it failed.
 inline int iniciar_sem_janela() {
     if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) return 0;
     set_color_depth(PROFUNDIDADE_COR);
@@ -23,8 +19,7 @@ inline int iniciar_sem_janela() {
     return 1;
 }
 
-// A solid 50 x 50 sprite with a white top-left corner, so a turn shows,
-// and a see-through bottom-right corner, as the game's images have.
+// A solid sprite with a white top-left corner (a turn shows) and a see-through bottom-right one.
 inline BITMAP* criar_sprite(int r, int g, int b) {
     BITMAP* s = create_bitmap(TAMANHO_CELULA, TAMANHO_CELULA);
     clear_to_color(s, makecol(r, g, b));

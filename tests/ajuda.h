@@ -1,6 +1,4 @@
-// Helpers for the unit tests and the fuzz targets: boards as text, a file
-// in memory, the board emptied after each test, table cases' names; and,
-// for the tests that read and write files, a folder of their own.
+// The unit tests' and fuzz targets' helpers: boards as text, files, the board emptied after a test.
 #ifndef AJUDA_H
 #define AJUDA_H
 
@@ -25,8 +23,7 @@ inline FILE* abrir_texto(const std::string& texto) {
     return fmemopen((void*)texto.data(), texto.size(), "r");
 }
 
-// Element images that are never drawn, each its own: what the loader and
-// the editor only store.
+// Element images, each its own, for what only stores them and never draws.
 inline BITMAP* const IMAGENS[TOTAL_IMAGENS] = {(BITMAP*)1, (BITMAP*)2, (BITMAP*)3, (BITMAP*)4,
                                                (BITMAP*)5};
 
@@ -43,20 +40,16 @@ inline void montar_tabuleiro(const Desenho& d, BITMAP* movendo = NULL, BITMAP* p
                     new Elemento(d[y][x] - '0', movendo ? movendo : cinza, parado ? parado : cinza);
 }
 
-// The board as a drawing of 12 rows of 16, '.' for an empty cell.
+// The board as a drawing, '.' for an empty cell, each row and the rows up to the last element.
 inline Desenho tabuleiro() {
     Desenho d(ALTURA_TABULEIRO, std::string(LARGURA_TABULEIRO, '.'));
     for (int x = 0; x < LARGURA_TABULEIRO; x++)
         for (int y = 0; y < ALTURA_TABULEIRO; y++)
             if (mapa[x][y] != NULL) d[y][x] = (char)('0' + mapa[x][y]->tipo);
-    return d;
-}
-
-// A short drawing padded with '.' to the full board.
-inline Desenho completar(Desenho d) {
-    d.resize(ALTURA_TABULEIRO);
     for (std::string& linha : d)
-        linha.resize(LARGURA_TABULEIRO, '.');
+        linha.erase(linha.find_last_not_of('.') + 1);
+    while (!d.empty() && d.back().empty())
+        d.pop_back();
     return d;
 }
 
@@ -79,8 +72,7 @@ template <typename Caso> std::string nome_do_caso(const testing::TestParamInfo<C
     return info.param.nome;
 }
 
-// Each test in a fresh temporary folder, its working directory while it
-// lasts, removed with all it holds; the board emptied after it.
+// Each test in a temporary folder of its own, its working directory, removed after it.
 struct NaPasta : NoTabuleiro {
     char pasta[32] = "/tmp/tabuleiro2-XXXXXX";
     void SetUp() override { ASSERT_EQ(chdir(mkdtemp(pasta)), 0); }

@@ -1,5 +1,4 @@
-// The board file: cell characters, rows, the 192-cell limit, each kind's
-// images; which images load.
+// The board file: cell characters, rows, the 192-cell limit, each kind's images; which images load.
 #include "ajuda.h"
 
 #include <sys/stat.h>
@@ -22,7 +21,7 @@ TEST_P(Ler, CelulasNoTabuleiro) {
     std::string resto(100, '\0');
     resto.resize(fread(resto.data(), 1, resto.size(), f));
     fclose(f);
-    EXPECT_EQ(tabuleiro(), completar(GetParam().tabuleiro));
+    EXPECT_EQ(tabuleiro(), GetParam().tabuleiro);
     EXPECT_EQ(resto, GetParam().resto);
 }
 
@@ -49,7 +48,7 @@ TEST_F(NaPasta, ConstruirLeTabuleiroEImagensDaPastaDeTrabalho) {
     }
     std::ofstream("tabuleiro.map") << "0123\n3210\n";
     construir();
-    EXPECT_EQ(tabuleiro(), completar({".123321."}));
+    EXPECT_EQ(tabuleiro(), Desenho{".123321"});
     const int vermelhos[][2] = {{0, 0}, {40, 80}, {120, 160}}; // moving, standing
     for (int x = 1; x <= 3; x++) {
         const Elemento* e = mapa[x][0];
@@ -59,8 +58,8 @@ TEST_F(NaPasta, ConstruirLeTabuleiroEImagensDaPastaDeTrabalho) {
     }
 }
 
-// Only a whole, plain BMP of sane size loads: not one cut short, too wide
-// or too tall, of 7 bits a pixel, run-length compressed, a folder or none.
+// Only a whole, plain BMP of sane size loads: not one cut short, too wide or too tall, of 7 bits a
+// pixel, run-length compressed, a folder or none.
 TEST_F(NaPasta, SoCarregaImagemBmpInteira) {
     BITMAP* b = create_bitmap(30, 40);
     save_bitmap("inteira.bmp", b, NULL);

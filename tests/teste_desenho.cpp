@@ -1,5 +1,4 @@
-// What each frame shows: each element where, with which image, turned how,
-// in which order.
+// What each frame shows: each element where, with which image, turned how, in which order.
 #include "ajuda.h"
 
 #include <tuple>
@@ -17,8 +16,8 @@ struct Desenho_ : NoTabuleiro {
         for (BITMAP* b : {movendo, parado, esperado})
             destroy_bitmap(b);
     }
-    // Pixels of the screen unlike the background with these sprites on it,
-    // each an image, its corner and its angle.
+    // Pixels of the screen unlike the background with these sprites on it, each an image, its
+    // corner and its angle.
     int diferencas(std::initializer_list<std::tuple<BITMAP*, int, int, int>> sprites) {
         clear_to_color(esperado, 0);
         blit(chao, esperado, 0, 0, 0, 0, chao->w, chao->h);
@@ -32,8 +31,8 @@ struct Desenho_ : NoTabuleiro {
     }
 };
 
-// Frame 0 shows every element standing and unturned; the avatar that
-// moves up in frame 2 shows half a cell below its new cell, then in it.
+// Frame 0 shows every element standing and unturned; the avatar that moves up in frame 2 shows half
+// a cell below its new cell, then in it.
 TEST_F(Desenho_, QuadrosDeUmAvatarQueSobe) {
     montar_tabuleiro({"1", "", "", "", "", "", "", "..3"}, movendo, parado);
     key[KEY_UP] = 1;
@@ -74,8 +73,7 @@ const Direcao direcoes[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Desenho, Angulo, testing::ValuesIn(direcoes), nome_do_caso<Direcao>);
 
-// (0, 1) comes before (1, 0) in board order, so where their slides meet,
-// (1, 0) lies on top.
+// (0, 1) comes before (1, 0) in board order, so where their slides meet, (1, 0) lies on top.
 TEST_F(Desenho_, OMaisAdianteNaOrdemFicaPorCima) {
     Elemento* a = mapa[0][1] = new Elemento(MONSTRO, movendo, movendo);
     Elemento* b = mapa[1][0] = new Elemento(MONSTRO, parado, parado);

@@ -1,6 +1,4 @@
-// The board editor's work: painting cells and lines, the title, the bytes
-// a save writes and the loader reads back, saves that fail, links and
-// permission bits, and the checker's findings.
+// The board editor's work: painting, the title, saves, links and permission bits, the checker.
 #include "ajuda.h"
 #include "edicao.h"
 
@@ -15,9 +13,7 @@ const std::string QUATRO =
     "0123012301230123\n1230123012301230\n2301230123012301\n3012301230123012\n";
 const std::string DOZE = QUATRO + QUATRO + QUATRO;
 
-// Each save test runs in a folder of its own, where the plain board read by
-// the loader was saved as t.map and the board then emptied; whatever it
-// does, no save may leave a temporary file anywhere.
+// In a folder of its own, the plain board read and saved as t.map; no save leaves a temporary file.
 struct Gravar : NaPasta {
     void SetUp() override {
         NaPasta::SetUp();
@@ -37,9 +33,8 @@ struct Gravar : NaPasta {
     }
 };
 
-// A cell changes only inside the board and into something else, with its
-// kind's images; a line paints every cell under it, both ends included, none
-// jumped over, none left of the window.
+// A cell changes only inside the board and into something else, with its kind's images; a line
+// paints every cell under it, both ends included, none jumped over, none left of the window.
 struct Pintar : NoTabuleiro {};
 TEST_F(Pintar, CelulaELinha) {
     EXPECT_EQ(pintar_celula(15, 11, '2', IMAGENS), 1);
@@ -54,7 +49,7 @@ TEST_F(Pintar, CelulaELinha) {
     EXPECT_EQ(pintar_linha(-30, 125, 60, 125, '2', IMAGENS), 2);
     EXPECT_EQ(pintar_linha(-40, 175, -1, 175, '2', IMAGENS), 0);
     EXPECT_EQ(pintar_linha(120, 170, 120, 170, '3', IMAGENS), 1);
-    EXPECT_EQ(tabuleiro(), completar({"11", "..11", "22..1", "..3"}));
+    EXPECT_EQ(tabuleiro(), (Desenho{"11", "..11", "22..1", "..3"}));
 }
 
 // The file without its folder, '*' while unsaved, the brush and the aviso.

@@ -3,8 +3,7 @@
 
 namespace {
 
-// Esc is seen before the pause: held, the frame still ends whole, drawn and
-// paused; pressed only during the pause, it waits for the next frame.
+// Esc held: the frame ends whole, drawn and paused; pressed during the pause, it waits a frame.
 TEST(Tabuleiro2, EscVistoAntesDaPausa) {
     montar_tabuleiro({"3"});
     clear_to_color(screen, 0);

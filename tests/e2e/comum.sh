@@ -1,7 +1,4 @@
-# Shared by the end-to-end tests: apoio/janela.sh (the private X server,
-# the game in it, esperar), rodar_jogo, and what a test looks for on screen.
-# With E2E_WINE set, wine.sh changes how the game is started, found, run and
-# stopped for Windows.
+# The end-to-end tests' apoio/janela.sh, rodar_jogo and colours; with E2E_WINE, wine.sh's too.
 . "$(dirname "${BASH_SOURCE[0]}")/../../apoio/janela.sh"
 
 # Runs the game to its end in the foreground; its status is returned.
@@ -11,8 +8,7 @@ rodar_jogo() { timeout 20 "$@"; }
 CAMISA='#2860e0'
 PELE_MONSTRO='#40b038'
 
-# Centre "x y" of the pixels of colour $2 in image $1, or "- -"; with $3
-# set, how many they are.
+# Centre "x y" of the pixels of colour $2 in image $1, or "- -"; with $3 set, how many they are.
 centro_da_cor() {
     convert "$1" -fuzz 8% -fill black +opaque "$2" -fill white -opaque "$2" \
         -format '%@ %[fx:round(mean*w*h)]' info: 2>/dev/null | tr 'x+' '  ' |

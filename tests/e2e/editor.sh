@@ -1,7 +1,6 @@
 #!/bin/bash
-# The board editor in a real window, real clicks and keys: each brush, a drag, the right
-# button, S and the file, a read-only board, Esc with unsaved changes; the checker's statuses;
-# the command line's options, and those it refuses.
+# The board editor in a real window: each brush, a drag, the right button, S and the file, a
+# read-only board, Esc with unsaved changes; the checker's statuses, the options, those refused.
 # Usage: editor.sh EDITOR
 set -u
 EDITOR=$1
@@ -9,36 +8,32 @@ EDITOR=$1
 iniciar_xvfb
 PASTA=$(mktemp -d) && cd "$PASTA" || falhar "no temporary folder"
 
-# Waits until the editor's window is titled as regular expression $1.
-esperar_titulo() {
-    local titulo=$1
-    esperar 20 "no window titled '$titulo'" eval 'xdotool search --name "$titulo" >/dev/null'
-}
-# xdotool's commands $@, each mouse move at a point of the editor's window,
-# each click held a tenth of a second, as a hand holds it.
+# xdotool's commands $@, moves in the editor's window, each click held a tenth of a second.
 no_editor() {
     xdotool $(sed -E "s/mousemove/mousemove --window $JANELA/g; s/click ([0-9])/mousedown \1 sleep 0.1 mouseup \1 sleep 0.1/g" <<<"$*")
 }
 
 # Cell ($1, $2) of the window, as a hash of its pixels.
 celula() { capturar png:- | convert - -crop "50x50+$(($1 * 50))+$(($2 * 50))" +repage -format '%#' info:; }
-# The mouse's commands $3..., then a wait until cell ($1, $2) shows their effect: keys and the
-# mouse reach Allegro on Windows by separate ways, so a key sent at once could overtake them.
+# The mouse's commands $3..., then cell ($1, $2) changed: on Windows a key could overtake them.
 pintar() {
     local x=$1 y=$2 antes
     antes=$(celula "$x" "$y")
     no_editor "${@:3}"
     esperar 20 "cell $x,$y unchanged by: ${*:3}" eval '[ "$(celula "$x" "$y")" != "$antes" ]'
 }
-# Key $1, then a wait for the title it brings, $2.
-teclar() { tecla key "$1" && esperar_titulo "$2"; }
+# Key $1, then a wait for the title it brings, as regular expression $2 says.
+teclar() {
+    local titulo=$2
+    tecla key "$1"
+    esperar 20 "no window titled '$titulo'" eval 'xdotool search --name "$titulo" >/dev/null'
+}
 
 # An empty board to start from, which the save replaces.
 printf '%s\n' 0000000000000000{,,,,,,,,,,,} >novo.map
 TITULO='^novo\.map - pincel: parede - ' iniciar_jogo "$EDITOR" novo.map
-# At cell centres: walls dragged across row 3, a monster in (1, 1), an avatar
-# in (3, 1), (7, 3) emptied by the right button and (5, 3) by brush 0; S.
-# The drag a step at a time, each seen on screen before the next.
+# Walls dragged across row 3 a step at a time, a monster in (1, 1), an avatar in (3, 1), (7, 3)
+# emptied by the right button and (5, 3) by brush 0; S.
 pintar 0 3 mousemove 25 175 mousedown 1
 pintar 15 3 mousemove 775 175
 no_editor mouseup 1

@@ -1,26 +1,20 @@
 #!/bin/bash
-# Start-up failures of the real game: each ends at once with its status and
-# message, and never hangs. Which bad files count as no image is left to
-# the unit tests; here, that every image is checked.
+# Start-up failures of the real game, each at once with its status and message; every image checked.
 # Usage: falhas_inicio.sh GAME DATA_FOLDER
 set -u
 . "$(dirname "$0")/comum.sh"
 
-# The game run in this folder must end with status $1, print $2 on standard
-# output and on standard error nothing, or one line matching pattern $3.
+# The game here ends with status $1, $2 on standard output, nothing or a line like $3 on error.
 esperar_falha() {
     rodar_jogo "$JOGO" >saida.txt 2>erro.txt
-    local estado=$? erro saida
-    erro=$(cat erro.txt)
-    saida=$(cat saida.txt; echo .)
+    local estado=$? erro=$(cat erro.txt) saida=$(cat saida.txt; echo .)
     [ "$estado" -eq "$1" ] && [ "$saida" = "${2:+$2$NL}." ] && [[ "$erro" != *$NL* && "$erro" == ${3:-""} ]] ||
         falhar "status $estado, output '$(cat saida.txt)', error '$erro'; expected $1, '$2', '${3:-}'"
 }
 
 JOGO=$1 NL=$'\n'
 iniciar_xvfb
-PASTA=$(mktemp -d)
-cd "$PASTA" || falhar "no folder"
+PASTA=$(mktemp -d) && cd "$PASTA" || falhar "no folder"
 [ -n "${E2E_WINE:-}" ] || (unset DISPLAY; esperar_falha 2 "" "Falha em allegro_init: *") || exit 1
 esperar_falha 1 "Arquivo nao pode ser aberto"
 mkdir tabuleiro.map

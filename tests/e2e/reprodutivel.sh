@@ -1,9 +1,8 @@
 #!/bin/bash
-# `make release` twice, in two clones of this tree (its uncommitted changes
-# copied in and staged) at different paths, the second under another time
-# zone, umask, locale, clock (400 days on) and order of every folder's
-# files: the .deb, the Windows zip, the web zip and the source package must
-# be the same byte for byte; diffoscope shows where one differs.
+# `make release` twice, in two clones of this tree (its uncommitted changes copied in and staged) at
+# different paths, the second under another time zone, umask, locale, clock (400 days on) and order
+# of every folder's files: the .deb, the Windows zip, the web zip and the source package must be the
+# same byte for byte; diffoscope shows where one differs.
 # Usage: reprodutivel.sh FOLDER ALLEGRO_DOWNLOADS
 set -u
 RAIZ=$(cd "$(dirname "$0")/../.." && pwd)
@@ -13,8 +12,7 @@ B=$PASTA/outro/caminho/mais/longo/tabuleiro2
 fusermount -u -q "$B" 2>/dev/null
 rm -rf "$PASTA" && mkdir -p "$PASTA" || exit 1
 
-# Clones the tree into $1 with umask $2 and runs `env ${@:3} make release`
-# there, its output into $1.log.
+# Clones the tree into $1 with umask $2 and runs `env ${@:3} make release` there, logged in $1.log.
 lancar() {
     local clone=$1 mascara=$2 inicio=$SECONDS
     shift 2
@@ -30,8 +28,7 @@ lancar() {
     fi
 }
 lancar "$A" 022 TZ=UTC LC_ALL=C.UTF-8
-# The second clone seen through disorderfs, which lists every folder in a
-# new order each time.
+# The second clone seen through disorderfs, which lists every folder in a new order each time.
 mkdir -p "$B.disco" "$B" && disorderfs -q --shuffle-dirents=yes "$B.disco" "$B" || exit 1
 trap 'fusermount -u "$B"' EXIT
 lancar "$B" 077 TZ=Pacific/Kiritimati LC_ALL=C LANGUAGE=pt faketime -f +400d

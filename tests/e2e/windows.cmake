@@ -14,9 +14,8 @@ add_test(NAME windows.jogar_bat COMMAND ${e2e}/janela.sh ${pasta}/jogar.bat ${pa
 set_tests_properties(${TESTES_E2E} windows.jogar_bat
   PROPERTIES
   FIXTURES_REQUIRED wine LABELS windows ENVIRONMENT E2E_WINE=${prefixo} RESOURCE_LOCK wine)
-# Allegro's Windows start-up asks for a 1 ms timer and gives it back at exit
-# (allegro.patch), or rest(100) lasts about 109 ms on Windows: each .exe
-# imports both calls from winmm.
+# Allegro's Windows start-up asks for a 1 ms timer and gives it back at exit (allegro.patch), or
+# rest(100) lasts about 109 ms on Windows: each .exe imports both calls from winmm.
 add_test(NAME windows.relogio COMMAND bash -c [[
 for exe; do for f in timeBeginPeriod timeEndPeriod; do
   "$0" -p "$exe" | grep -qw "$f" || { echo "FAIL: $exe does not import $f"; exit 1; }

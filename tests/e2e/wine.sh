@@ -1,10 +1,9 @@
-# The scripts' game functions for the .exe under Wine in prefix $E2E_WINE, on Wine's virtual
-# desktop (a stand-in for a window manager); sourced by comum.sh. `wine.sh criar PREFIX ZIP`
-# makes the prefix, the zip unpacked in its C:\tabuleiro2; `wine.sh remover PREFIX` ends both.
+# The scripts' game functions for the .exe under Wine in prefix $E2E_WINE, on Wine's virtual desktop
+# (a stand-in for a window manager); sourced by comum.sh. `wine.sh criar PREFIX ZIP` makes the
+# prefix, the zip unpacked in its C:\tabuleiro2; `wine.sh remover PREFIX` ends both.
 export WINEPREFIX=${E2E_WINE:-$2} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-# The window is an X child of the desktop's, its 800 x 600 client area a
-# child of that. Keys reach it as they are.
+# The window is an X child of the desktop's, its 800 x 600 client area a child of that.
 LANCADOR=wine
 achar_janela() {
     local topo

@@ -1,6 +1,4 @@
-// The image check under libFuzzer: whatever bytes stand in an image file,
-// carregar_imagem gives either NULL or a whole image of a sane size, and
-// Allegro's BMP loader never reads or writes out of bounds.
+// Whatever the bytes of an image file, carregar_imagem gives NULL or a whole image of sane size.
 #include "carregador.h"
 #include "janela.h"
 

@@ -1,6 +1,5 @@
-// Board files under libFuzzer: whatever the bytes, the loader and the
-// checker stay in bounds, the checker says a few KB at most, and a file it
-// finds nothing in is read by the loader exactly as it looks.
+// Whatever a board file's bytes, the checker says a few KB at most, and the loader reads a file
+// the checker finds nothing in exactly as it looks.
 #include "ajuda.h"
 #include "edicao.h"
 

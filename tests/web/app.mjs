@@ -1,22 +1,16 @@
-// The pages as an app, in a copy of the zip's folder served to a browser of
-// its own, whose pages share one context, where the service worker lives:
-// installable (by the engine's own check where it has one, Chromium's; by
-// what every engine reads, the manifest and the icons, everywhere); a new
-// build, once a visit found it, alone left; then with no network, the new
-// build and every board and link played, pixel for pixel the native
-// windows. Where the engine has no service workers, the game plays, and
-// that is all.
-// Usage: node app.mjs ENGINE ZIP_FOLDER NATIVE_CAPTURES NODE_MODULES
+// The pages as an app, from a copy of the zip's folder, in one context: installable (Chromium's own
+// check, and the manifest and icons every engine reads); a new build, once a visit found it, alone
+// left; then offline, it and every board and link played, as the native windows show them. Where
+// the engine has no service workers, the game plays, and that is all.
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, cpSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { abrir, ate_igual, esperar, falhar, pasta_nativa, pasta_web, pintado, testar } from './comum.mjs';
+import { abrir, ate_igual, esperar, falhar, pasta_nativa, pasta_web, testar } from './comum.mjs';
 
 const web = new URL('../../web/', import.meta.url).pathname;
 
-// In the page: what keeps it from being kept as an app by any engine: its
-// manifest's name, display, start and icons, Safari's home screen icon.
+// In the page: what keeps it from being an app in the manifest, its icons and Safari's.
 async function sem_instalar() {
   const manifesto = document.querySelector('link[rel=manifest]').href, m = await (await fetch(manifesto)).json();
   const erros = m.name && m.display === 'standalone' && m.start_url ? [] : ['manifest: ' + JSON.stringify(m)];
@@ -26,9 +20,7 @@ async function sem_instalar() {
   return erros;
 }
 
-// The new build in folder pasta: the same files but campo.map, now the
-// sample board without its monsters, and its service worker written by the
-// build's own versionar.mjs; its version.
+// A new build in pasta, campo.map the board without monsters, by the build's versionar.mjs.
 function versionar(pasta) {
   copyFileSync(join(pasta_nativa, 'sem_monstros.map'), join(pasta, 'tabuleiros/campo.map'));
   const velho = readFileSync(join(pasta, 'sw.js'), 'utf8');
@@ -46,8 +38,7 @@ await testar([async (ambiente) => {
     if (nativa) await ate_igual(pagina, nativa, url);
     await pagina.fechar();
   };
-  // The first visit stays until its service worker is in charge (left
-  // sooner, WebKit's worker stays installing for ever).
+  // The first visit stays until its worker is in charge (left sooner, WebKit's never installs).
   let pagina = await abrir(ambiente, '/', { contexto, rodando: true });
   if (!(await pagina.avaliar(() => 'serviceWorker' in navigator))) return pagina.fechar();
   for (const url of ['/', '/editor.html']) {
@@ -63,9 +54,11 @@ await testar([async (ambiente) => {
   await pagina.fechar();
   await jogar('/?tabuleiro=nativa/sem_monstros.map');
   ambiente.parar();
-  const celulas = readFileSync(pintado, 'latin1').replace(/\n/g, '');
-  for (const [url, nativa] of [['/'], ['/?tabuleiro=tabuleiros/campo.map', 'primeiro.rgb'], ['/?celulas=' + celulas, 'pintado.rgb'],
-    ['/?tabuleiro=nativa/sem_monstros.map', 'primeiro.rgb'], ['/editor.html?tabuleiro=tabuleiros/tabuleiro.map', 'editor.rgb']])
-    await jogar(url, nativa);
+  const celulas = readFileSync(join(pasta_nativa, 'sem_monstros.map'), 'latin1').replace(/\n/g, '');
+  // The editor's board standing is the game's first frame.
+  for (const url of ['/?tabuleiro=tabuleiros/campo.map', '/?celulas=' + celulas, '/?tabuleiro=nativa/sem_monstros.map',
+    '/editor.html?tabuleiro=tabuleiros/campo.map'])
+    await jogar(url, 'primeiro.rgb');
+  await jogar('/');
 }], pasta);
 rmSync(pasta, { recursive: true, force: true });

@@ -1,7 +1,4 @@
-// Shared by the web pages' tests, whatever the engine: the command line, the
-// server and the browser (apoio/navegador.mjs), a page opened, the one wait
-// with a deadline, keys and the pointer as a player uses them, and the
-// canvas compared with the native captures.
+// What the web tests share: the command line, pages, the one wait, the canvas against the natives.
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { abrir_navegador, servir } from '../../apoio/navegador.mjs';
@@ -12,9 +9,7 @@ export const [motor, pasta_web, pasta_nativa, modulos, editor_nativo, pintado] =
 
 export const falhar = (motivo) => { throw new Error(motivo); };
 
-// The web tests' one wait: until condicao() (or the promise it gives) is
-// truthy, at most PRAZO, and resolves to that; else the test fails saying
-// o_que (text, or a function that gives it).
+// The one wait: until condicao() resolves truthy, to that, else failing with o_que (or o_que()).
 export async function esperar_que(condicao, o_que) {
   for (const fim = Date.now() + PRAZO; ;) {
     const visto = await condicao();
@@ -24,17 +19,13 @@ export async function esperar_que(condicao, o_que) {
   }
 }
 
-// The same for the page's expression (with argumento); a page between two
-// documents holds nothing.
+// The same for the page's expression; a page between two documents holds nothing.
 export function esperar(pagina, expressao, o_que, argumento) {
   return esperar_que(() => pagina.avaliar(expressao, argumento).catch(() => false), o_que);
 }
 
-// A page of url (relative to the server) in a new context of its own
-// (closed with the page) unless in contexto, at screen tela ({ width,
-// height, toque }); antes, if given, runs before the page's own scripts.
-// With rodando, once its program drew its first frame: one that ends with
-// none fails the test with what the page says of its end.
+// A page of url in contexto or else a context of its own, at screen tela, antes run before its
+// scripts; with rodando, once its program drew a frame (one that ends first fails, as it says).
 export async function abrir(ambiente, url, { tela = { width: 820, height: 700 }, antes, contexto, rodando } = {}) {
   const c = contexto || await ambiente.navegador.contexto();
   const pagina = await c.abrir(null, tela);
@@ -48,27 +39,25 @@ export async function abrir(ambiente, url, { tela = { width: 820, height: 700 },
 
 export const terminou = () => (window.tabuleiro2 || window.editor).estado === 'terminou';
 
-// The program's end, after o_que, with exit status saida.
+// The program's end after o_que, with status saida.
 export async function conferir_saida(pagina, saida, o_que) {
   const vista = await esperar(pagina, () => { const p = window.tabuleiro2 || window.editor;
     return p.estado === 'terminou' && 'status ' + p.saida; }, 'no end after ' + o_que);
   if (vista !== 'status ' + saida) falhar(o_que + ': ' + vista + ', not ' + saida);
 }
 
-// Waits for the page's title to match regular expression padrao.
+// The page's title, on the page too, matching regular expression padrao.
 export const esperar_titulo = (pagina, padrao) => esperar(pagina, (p) => new RegExp(p).test(document.title) &&
   document.getElementById('titulo').textContent === document.title, 'no title /' + padrao + '/', padrao);
 
-// Key tecla pressed and released, then its effect in the title.
+// Key tecla pressed and released, then the title it brings.
 export async function teclar(pagina, tecla, padrao) {
   await pagina.tecla_abaixo(tecla);
   await pagina.tecla_acima(tecla);
   await esperar_titulo(pagina, padrao);
 }
 
-// Presses button botao at the centre of the first cell of caminho, moves
-// in one step to the centre of each next one (outside the board too),
-// releases: then cell [x, y] (by default the last) must change.
+// Button botao dragged along the cells of caminho; then cell [x, y] (the last) must change.
 export async function pintar(pagina, botao, caminho, [x, y] = caminho.at(-1)) {
   const celula = () => pagina.avaliar((x, y) => document.querySelector('canvas').getContext('2d')
     .getImageData(x * 50, y * 50, 50, 50).data.join(), x, y);
@@ -84,7 +73,7 @@ export async function pintar(pagina, botao, caminho, [x, y] = caminho.at(-1)) {
   await esperar_que(async () => (await celula()) !== antes, 'cell ' + x + ',' + y + ' unchanged by the ' + botao + ' button');
 }
 
-// The canvas's pixels now, RGB, read by the page's own getImageData.
+// The canvas's pixels, RGB, by the page's own getImageData.
 export async function quadro(pagina) {
   return Buffer.from(await pagina.avaliar(() => {
     const c = document.querySelector('canvas'), rgba = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
@@ -95,9 +84,7 @@ export async function quadro(pagina) {
   }), 'base64');
 }
 
-// Waits, frame after frame, until the canvas shows the native window's
-// capture nativa (an 800 x 600 RGB file of pasta_nativa); o_que says what
-// failed to bring it.
+// Frame after frame, until the canvas is the native window's capture nativa (RGB, pasta_nativa).
 export async function ate_igual(pagina, nativa, o_que) {
   const rgb = readFileSync(join(pasta_nativa, nativa));
   let visto;
@@ -111,19 +98,15 @@ export async function ate_igual(pagina, nativa, o_que) {
     .filter((i) => visto.readUIntBE(3 * i, 3) !== rgb.readUIntBE(3 * i, 3)).length + ' pixels unlike the native window'));
 }
 
-// Another browser of the engine (as abrir_navegador's options say); testar
-// closes it at the latest.
-const abertos = new Set();
+// Another browser of the engine (abrir_navegador's options), closed by testar at the latest.
+const abertos = [];
 export async function outro_navegador(opcoes) {
-  const navegador = await abrir_navegador(motor, modulos, opcoes), fechar = navegador.fechar;
-  abertos.add(navegador);
-  return Object.assign(navegador, { fechar: () => { abertos.delete(navegador); return fechar(); } });
+  abertos.push(await abrir_navegador(motor, modulos, opcoes));
+  return abertos.at(-1);
 }
 
-// Serves folder pasta (the zip's, by default; the native captures under
-// /nativa/), opens the engine and runs each of testes with ambiente:
-// { navegador, endereco, com_antes, parar: stop the server }; then PASS,
-// or FAIL (saying the engine) and status 1. All of it goes once done.
+// Serves pasta (the native captures under /nativa/), runs each of testes with { navegador,
+// endereco, com_antes, parar (the server) }, says PASS or FAIL and sets the status; closes all.
 export async function testar(testes, pasta = pasta_web) {
   const { servidor, endereco, com_antes } = await servir(pasta, { nativa: pasta_nativa });
   const parar = () => { servidor.closeAllConnections(); servidor.close(); };
@@ -135,7 +118,7 @@ export async function testar(testes, pasta = pasta_web) {
     console.error('FAIL (' + motor + '): ' + e.message);
     process.exitCode = 1;
   } finally {
-    for (const navegador of abertos) await navegador.fechar();
+    for (const navegador of abertos) await navegador.fechar().catch(() => {}); // again, if closed
     parar();
   }
 }

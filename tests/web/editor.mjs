@@ -1,9 +1,5 @@
-// The editor's page (app.mjs compares its frames): a board painted with each
-// brush, drags and the right button, kept at each change and back after a
-// reload and after the browser closed, saved and so downloaded byte for
-// byte, its play link; the Esc guard; a discard; the checker's findings on
-// a hand-written file, with storage denied.
-// Usage: node editor.mjs ENGINE ZIP_FOLDER NATIVE_CAPTURES NODE_MODULES NATIVE_EDITOR PAINTED
+// The editor's page: a board painted, its draft back after a reload and a closed browser, saved
+// byte for byte, its play link, the Esc guard, a discard; the checker's findings, storage denied.
 import { spawnSync } from 'node:child_process';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -13,14 +9,13 @@ import { abrir, conferir_saida, editor_nativo, esperar, esperar_titulo, falhar, 
 const RASCUNHO = 'tabuleiro2-editor.rascunho';
 const sem_rascunho = (k) => !localStorage.getItem(k) && document.getElementById('rascunho').hidden;
 
-// In the page: each download link it clicks from now on, by the name it downloads as.
+// In the page: the names of the downloads it clicks from now on.
 function espiar_baixados() {
   window.baixados = [];
   document.addEventListener('click', (e) => e.target.download && window.baixados.push(e.target.download), true);
 }
 
-// The page reopened: the draft's board drawn as it was, said unsaved, and
-// unsaved to the editor too: * in the title, the first Esc only warns.
+// The page reopened: the draft drawn as it was and unsaved (*, the first Esc only warns).
 async function esperar_restaurado(pagina, antes) {
   await esperar(pagina, () => !document.getElementById('rascunho').hidden && window.editor.quadros > 0, 'no draft back');
   if (!(await quadro(pagina)).equals(antes)) falhar('the draft drawn otherwise than it was painted');
@@ -29,12 +24,9 @@ async function esperar_restaurado(pagina, antes) {
   if (await pagina.avaliar(terminou)) falhar('one Esc ended the editor on a restored draft');
 }
 
-// In a browser on a profile of its own, the board of pintado.map painted,
-// kept as the draft, back after a reload and after the browser closed
-// (where storage outlives it, not WebKit's: there the page closes and
-// opens again); saved, downloaded, linked, the draft ended; a change, two
-// Esc, and it is discarded. Where the right button cannot be used, the
-// empty brush clears what it would.
+// On a profile of its own, pintado.map painted (brush 0 for the right button where it fails), its
+// draft back after a reload and a closed browser (a closed page in WebKit, whose storage dies with
+// it); saved, downloaded, linked, the draft gone; a change, two Esc, a discard.
 async function testar_pintura(ambiente) {
   const direito = ambiente.navegador.botao_direito, perfil = join(ambiente.navegador.perfil, 'outro');
   let outro = await outro_navegador({ perfil });
@@ -84,7 +76,7 @@ async function testar_pintura(ambiente) {
   await outro.fechar();
 }
 
-// Before the page: storage denied, and what the page throws.
+// Before the page: storage denied; what the page throws.
 function negar() {
   window.erros = [];
   addEventListener('error', (e) => window.erros.push(e.message));
@@ -92,9 +84,8 @@ function negar() {
   Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('no', 'SecurityError'); } });
 }
 
-// Storage denied, a hand-written board picked in the page: beside the
-// canvas what the native editor's --verificar says of it; painted, and S
-// offers it under its name; the denial said once, nothing thrown.
+// Storage denied, a hand-written board picked: the native --verificar's findings beside the canvas;
+// painted, S offers it under its name; the denial said once, nothing thrown.
 async function testar_verificacao(ambiente) {
   const pasta = ambiente.navegador.perfil, nome = 'à mão.map'; // removed with the browser
   writeFileSync(join(pasta, nome), '1111\t1111x11111111\r\n0000\n' + '1'.repeat(20) + '\n');

@@ -1,8 +1,5 @@
-// Both pages for every player, in one browser engine: the arrow keys and a
-// gamepad walking the avatar as natively, a bad board link, a trap, both
-// languages, five screen shapes, full screen and axe-core; where the engine
-// lacks a feature, the page without it.
-// Usage: node paginas.mjs ENGINE ZIP_FOLDER NATIVE_CAPTURES NODE_MODULES
+// Both pages for every player in one engine: the arrows and a gamepad, a bad link, a trap, both
+// languages, five screen shapes, full screen, axe-core; the page without what the engine lacks.
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { abrir, ate_igual, conferir_saida, esperar, falhar, modulos, outro_navegador, terminou, testar } from './comum.mjs';
@@ -12,9 +9,7 @@ const DESKTOP = { width: 1280, height: 800 }, TELEFONE = { width: 390, height: 8
 const TELAS = [TELEFONE, { ...TELEFONE, width: 844, height: 390 }, { width: 907, height: 510 }, { width: 800, height: 450 }, DESKTOP];
 const AXE = readFileSync(join(modulos, 'axe-core/axe.min.js'), 'utf8');
 
-// Before the page: whether an arrow's keydown was left to scroll it, a
-// gamepad the test holds where the engine has gamepads, how often it is
-// read, and what the page throws.
+// Before the page: whether an arrow scrolled it, a gamepad the test holds, what the page throws.
 function espiar() {
   window.addEventListener('keydown', (e) => setTimeout(() => { window.rolou ||= e.key.startsWith('Arrow') && !e.defaultPrevented; }));
   const c = window.controle = { leituras: 0, ligado: false, axes: [0, 0], buttons: [...Array(17)].map(() => ({})), erros: [] };
@@ -22,12 +17,9 @@ function espiar() {
   addEventListener('error', (e) => c.erros.push(e.message));
 }
 
-// The sample board without monsters: after the right arrow held with no
-// click first, the avatar against the wall, the native window's pixels
-// exactly (app.mjs compares the first frame), and no scrolling. On another
-// page, the gamepads unread while none is connected; the d-pad's right
-// walks the avatar there too; Start ends the game. Where the engine has no
-// gamepads, the page never asks for them.
+// The right arrow, with no click first, walks the avatar to the wall as natively, scrolling
+// nothing; on another page no gamepad read while none is connected (nor asked for where the engine
+// has none), the d-pad walks it there too, Start ends the game.
 async function testar_teclas_e_controle(ambiente) {
   let pagina = await abrir(ambiente, SEM_MONSTROS, { antes: espiar, rodando: true });
   await pagina.tecla_abaixo('ArrowRight');
@@ -51,10 +43,8 @@ async function testar_teclas_e_controle(ambiente) {
   await pagina.fechar();
 }
 
-// A link whose cells are not 192 digits from 0 to 3: the page's own words
-// (in Portuguese, the browser's language), no game. A trap in the running
-// game's code, as the browser raises one: the game ends with status 1 and
-// says the error, not a page waiting for ever.
+// A bad link: the page's words (Portuguese, the browser's), no game. A trap in the running game, as
+// the browser raises one: status 1 and the error said, not a page waiting for ever.
 async function testar_fins(ambiente) {
   let pagina = await abrir(ambiente, '/?celulas=' + '0'.repeat(191) + '4');
   const aviso = await esperar(pagina, () => window.tabuleiro2.estado === 'terminou' &&
@@ -70,9 +60,8 @@ async function testar_fins(ambiente) {
   await pagina.fechar();
 }
 
-// The browser's language (en-US here; pt-BR, the tests' own, is every other
-// test's), or ?lang=, picks the pages' words, <html lang> and the
-// manifest's; the programs' own texts, said as they come, stay as they are.
+// The browser's language (en-US here, pt-BR elsewhere) or ?lang= picks the pages' words, <html
+// lang> and the manifest's; the programs' own texts stay as they are.
 async function testar_idiomas(ambiente) {
   const ingles = await outro_navegador({ idioma: 'en-US' });
   for (const [url, navegador, palavras, ...frases] of [
@@ -90,8 +79,7 @@ async function testar_idiomas(ambiente) {
   await ingles.fechar();
 }
 
-// In the page: the viewport, the canvas's box, each visible control's
-// (button, link, label) and each line of text outside them.
+// In the page: the viewport, the boxes of the canvas, each visible control and each line of text.
 function medir() {
   const caixa = (r, nome) => ({ nome, x: r.left, y: r.top, r: r.right, b: r.bottom });
   const controles = [...document.querySelectorAll('button, a, label')].filter((e) => e.getClientRects().length &&
@@ -110,9 +98,7 @@ function medir() {
 
 const sobrepostas = (a, b) => Math.min(a.r, b.r) - Math.max(a.x, b.x) > 0.5 && Math.min(a.b, b.b) - Math.max(a.y, b.y) > 0.5;
 
-// The game's button puts the board full screen, letterboxed; Esc and the
-// button bring it back, the game still on. Where the engine has no element
-// full screen, no button.
+// The button puts the board full screen, letterboxed; Esc and the button bring it back, still on.
 async function conferir_tela_cheia(pagina) {
   if (!(await pagina.avaliar(() => !!(document.fullscreenEnabled && document.body.requestFullscreen))))
     return (await pagina.avaliar(() => document.getElementById('tela_cheia').hidden)) || falhar('a full screen button with no full screen');
@@ -130,12 +116,9 @@ async function conferir_tela_cheia(pagina) {
   if (await pagina.avaliar(terminou)) falhar('Esc in full screen ended the game');
 }
 
-// Each shape, each page: the whole canvas in view, nothing wider than the
-// screen, no two of canvas, controls and text on each other, every control
-// at least 44 x 44 on a touch screen (where the engine can give one); on
-// the desktop, full screen; on the desktop and the phone, no violation
-// axe-core finds, of any impact, while the program runs and once Esc
-// ended it, with status 0.
+// Each shape and page: the canvas in view, nothing wider than the screen or on anything else,
+// controls 44 x 44 on a touch screen; full screen on the desktop; on it and the phone, no axe-core
+// violation while the program runs and once Esc ended it with status 0.
 async function testar_telas(ambiente) {
   for (const tela of TELAS) for (const url of ['/', '/editor.html']) {
     const pagina = await abrir(ambiente, url, { tela, rodando: true });

@@ -1,7 +1,4 @@
-# For web/CMakeLists.txt: the pages in the three browser engines players use,
-# as Debian ships them, driven by the clients package-lock.json pins, no
-# browser downloaded (apoio/navegador.mjs); and the native windows they must
-# match, on a private Xvfb.
+# For web/CMakeLists.txt: the native window, then the pages in Debian's three browser engines.
 set(testes_web ${CMAKE_CURRENT_LIST_DIR})
 set(npm_web ${PROJECT_BINARY_DIR}/npm)
 add_custom_command(OUTPUT ${npm_web}/node_modules/.package-lock.json
@@ -13,13 +10,11 @@ add_custom_command(OUTPUT ${npm_web}/node_modules/.package-lock.json
   COMMENT "Installing the browser clients from the lockfile")
 add_custom_target(testes_web DEPENDS ${npm_web}/node_modules/.package-lock.json)
 
-add_test(NAME web.janela_nativa COMMAND ${testes_web}/janela_nativa.sh
-  ${TABULEIRO2_NATIVO}/tabuleiro2 ${TABULEIRO2_NATIVO}/tabuleiro2-editor ${TABULEIRO2_NATIVO}/data
-  ${testes_web}/pintado.map ${PROJECT_BINARY_DIR}/nativa)
+add_test(NAME web.janela_nativa COMMAND ${testes_web}/../e2e/janela.sh
+  ${TABULEIRO2_NATIVO}/tabuleiro2 ${TABULEIRO2_NATIVO}/data ${PROJECT_BINARY_DIR}/nativa)
 set_tests_properties(web.janela_nativa PROPERTIES FIXTURES_SETUP nativa LABELS web TIMEOUT 180)
-# web.TEST.ENGINE runs node TEST.mjs ENGINE ZIP_FOLDER NATIVE_CAPTURES
-# NODE_MODULES NATIVE_EDITOR PAINTED, on the zip's folder served as a host
-# serves it; WebKit's on an X display of its own.
+# web.TEST.ENGINE: node TEST.mjs ENGINE ZIP_FOLDER NATIVE_CAPTURES NODE_MODULES NATIVE_EDITOR
+# PAINTED; WebKit's on an X display of its own.
 set(em_x_webkit ${testes_web}/../../apoio/com_xvfb.sh)
 foreach(motor chromium firefox webkit)
   foreach(teste editor app paginas)
