@@ -1,6 +1,11 @@
 # The end-to-end tests' apoio/janela.sh, rodar_jogo and colours; with E2E_WINE, wine.sh's too.
 . "$(dirname "${BASH_SOURCE[0]}")/../../apoio/janela.sh"
 
+# The board's columns, rows and cells and a cell's side in pixels, as the game's headers say.
+fato() { sed -n "s/^const int $1 = \([0-9]*\);.*/\1/p" "$(dirname "${BASH_SOURCE[0]}")/../../src/$2"; }
+COLUNAS=$(fato LARGURA_TABULEIRO tabuleiro.h) LINHAS=$(fato ALTURA_TABULEIRO tabuleiro.h) LADO=$(fato TAMANHO_CELULA desenho.h)
+CELULAS=$((COLUNAS * LINHAS))
+
 # Runs the game to its end in the foreground; its status is returned.
 rodar_jogo() { timeout 20 "$@"; }
 

@@ -14,22 +14,22 @@ preparar_pasta "$2" "$(sed "${SAIDA:+y/2/0/}" "$2/tabuleiro.map")"
 [ -z "$SAIDA" ] || install -D -m 644 tabuleiro.map "$SAIDA/sem_monstros.map" || falhar "no $SAIDA"
 guardar() { [ -z "$SAIDA" ] || convert q.png -depth 8 "rgb:$SAIDA/$1"; }
 
-# "x y c" for each of the 192 cells.
-celulas() { tr -cd 0-3 <tabuleiro.map | fold -w1 | awk '{ print (NR - 1) % 16, int((NR - 1) / 16), $1 }'; }
+# "x y c" for each of the board's cells.
+celulas() { tr -cd 0-3 <tabuleiro.map | fold -w1 | awk -v c="$COLUNAS" '{ print (NR - 1) % c, int((NR - 1) / c), $1 }'; }
 MONSTROS=$(celulas | grep -c ' 2$')
 convert avatar1.bmp -transparent '#ff00ff' q_avatar.png
-convert chao.bmp $(celulas | awk '$3 == 1 || $3 == 3 {
-    printf "%s -geometry +%d+%d -composite ", $3 == 1 ? "parede.bmp" : "q_avatar.png", $1 * 50, $2 * 50 }') q_esperado.png
+convert chao.bmp $(celulas | awk -v l="$LADO" '$3 == 1 || $3 == 3 {
+    printf "%s -geometry +%d+%d -composite ", $3 == 1 ? "parede.bmp" : "q_avatar.png", $1 * l, $2 * l }') q_esperado.png
 
 # Why capture $1 is not the board, or nothing; wandering monsters may cover a few other cells.
 conferir() {
     compare -fuzz 10% "$1" q_esperado.png -compose src -highlight-color white \
         -lowlight-color black q_diferenca.png 2>/dev/null
-    convert q_diferenca.png -crop 50x50 -format '%[fx:round(mean * 255)]\n' info: |
-        paste -d' ' <(celulas) - | awk -v m="$MONSTROS" '
+    convert q_diferenca.png -crop ${LADO}x$LADO -format '%[fx:round(mean * 255)]\n' info: |
+        paste -d' ' <(celulas) - | awk -v m="$MONSTROS" -v n="$CELULAS" '
         ($3 == 1 || $3 == 3) && $4 > 2 { print "cell " $1 "," $2 " is not drawn as the board says"; exit }
         $4 > 2 { outras++ }
-        END { if (NR != 192 || outras > 2 * m) print outras " cells unlike the floor" }'
+        END { if (NR != n || outras > 2 * m) print outras " cells unlike the floor" }'
     [ "$(centro_da_cor "$1" "$PELE_MONSTRO" n)" -ge $((MONSTROS * 400)) ] || echo "monsters missing"
 }
 
