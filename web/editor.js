@@ -11,7 +11,6 @@ const PASTA = '/tabuleiros';    // where the board file lives, in the page's fil
 const NOME_PADRAO = 'tabuleiro.map';
 const TECLAS_DO_EDITOR = new Set(['Escape', 'KeyS']); // Ctrl+S saves the board, not the page
 const RASCUNHO = 'tabuleiro2-editor.rascunho'; // the draft's key in the browser's storage
-const CELULAS = 192;
 let nome = NOME_PADRAO; // the board file's name
 let aberto = null;      // its bytes when opened; null for a new board
 let visto;              // the board file as last seen: inode and time
@@ -62,21 +61,21 @@ function guardar(rascunho) {
 function ler_rascunho() {
   try {
     const r = JSON.parse(armazenamento().getItem(RASCUNHO));
-    if (r && /^[0-3]{192}$/.test(r.celulas)) return { nome: nome_seguro(String(r.nome)), celulas: r.celulas };
+    if (r && UM_TABULEIRO.test(r.celulas)) return { nome: nome_seguro(String(r.nome)), celulas: r.celulas };
   } catch (e) {
     if (!sem_rascunho) avisar_sem_rascunho();
   }
   return null;
 }
 
-// The editor's board now, its 192 cells row by row.
+// The editor's board now, its cells row by row.
 function celulas() {
   const p = programa._web_celulas();
   return new TextDecoder('latin1').decode(programa.HEAPU8.subarray(p, p + CELULAS));
 }
 
 // After a save: the board downloaded under its own name and offered again,
-// the game page's link with its 192 cells; the draft ends.
+// the game page's link with its cells; the draft ends.
 function oferecer(bytes) {
   situacao.gravado = bytes;
   const baixar = document.getElementById('baixar');

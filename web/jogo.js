@@ -25,7 +25,7 @@ function tabuleiro_da_pagina() {
   const busca = new URLSearchParams(location.search);
   const do_link = busca.get('celulas');
   if (do_link === null) return buscar(busca.get('tabuleiro') || 'tabuleiros/tabuleiro.map');
-  if (/^[0-3]{192}$/.test(do_link)) return tabuleiro_das_celulas(do_link);
+  if (UM_TABULEIRO.test(do_link)) return tabuleiro_das_celulas(do_link);
   situacao.estado = 'terminou';
   mostrar_fim(texto('link_ruim'));
   return undefined;

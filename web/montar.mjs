@@ -1,6 +1,7 @@
-// Writes a page from its model: the scripts of SCRIPT... written into it,
-// in order, at @SCRIPTS@, each in a <script> of its own, so that the page
-// runs them as its parser reaches them, while the program is on its way.
+// Writes a page from its model, which stops within its body: the scripts
+// of SCRIPT... after it, in order, each in a <script> of its own, so that
+// the page runs them as its parser reaches them, while the program is on
+// its way; then the body's and the page's ends.
 // A script that the HTML parser would read otherwise fails the build.
 // Usage: node montar.mjs MODEL OUT SCRIPT...
 import { readFileSync, writeFileSync } from 'node:fs';
@@ -12,5 +13,4 @@ const partes = scripts.map((script) => {
   return '<script>\n' + codigo + '\n</script>';
 });
 const pagina = readFileSync(modelo, 'utf8');
-if (!pagina.includes('@SCRIPTS@')) throw new Error(modelo + ': no @SCRIPTS@');
-writeFileSync(destino, pagina.replace('@SCRIPTS@', () => partes.join('\n')));
+writeFileSync(destino, pagina + partes.join('\n') + '\n</body>\n</html>\n');

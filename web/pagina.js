@@ -3,7 +3,8 @@
 // files fetched, picked or dropped, the board full screen, what changed
 // said to assistive technology. situacao tells scripts and embedding pages
 // how the program is doing; each page gives it its own name. The build
-// joins this file after textos.js, whose 'use strict' holds for it too.
+// joins this file after the facts it shares with the programs (fatos.cpp)
+// and textos.js; the facts' 'use strict' holds for it too.
 const canvas = document.getElementById('tela');
 const situacao = { estado: 'carregando', quadros: 0 };
 let programa = null; // the running program's module
@@ -141,9 +142,12 @@ function consultar(criar, argumentos, pasta, arquivos) {
     (saida, impresso) => pronto([saida, impresso])));
 }
 
-// The board file of 192 cells, row by row (a link's, a draft's): 12 lines of 16.
+// A board's cells, row by row, as a link and a draft carry them.
+const UM_TABULEIRO = new RegExp(`^[0-${ULTIMA_CELULA}]{${CELULAS}}$`);
+
+// The board file of the cells of linha (UM_TABULEIRO's), a line a row.
 function tabuleiro_das_celulas(linha) {
-  return new TextEncoder().encode(linha.match(/.{16}/g).join('\n') + '\n');
+  return new TextEncoder().encode(linha.match(new RegExp(`.{${LARGURA_TABULEIRO}}`, 'g')).join('\n') + '\n');
 }
 
 // The file at url (relative to the page) as bytes, the page's head's
@@ -159,25 +163,7 @@ async function buscar(url) {
   }
 }
 
-// The keys the programs know, by the name the browser gives their place
-// (KeyboardEvent.code), as Allegro's scancodes (KEY_* of allegro/keyboard.h),
-// which the platform takes as they are: the one table from the browser's
-// keys to the programs'. The page's buttons and the gamepad name keys so too.
-const TECLAS = {
-  Escape: 59, Backquote: 60, Minus: 61, Equal: 62, Backspace: 63, Tab: 64, BracketLeft: 65,
-  BracketRight: 66, Enter: 67, NumpadEnter: 67, Quote: 69, Backslash: 70, Comma: 72, Period: 73,
-  Slash: 74, Space: 75, Insert: 76, Delete: 77, Home: 78, End: 79, PageUp: 80, PageDown: 81,
-  ArrowLeft: 82, ArrowRight: 83, ArrowUp: 84, ArrowDown: 85, NumpadDivide: 86, NumpadMultiply: 87,
-  NumpadSubtract: 88, NumpadAdd: 89, NumpadDecimal: 90, Pause: 93, Semicolon: 105,
-  ShiftLeft: 115, ShiftRight: 115, ControlLeft: 117, ControlRight: 117, AltLeft: 119, AltRight: 119,
-  ScrollLock: 124, NumLock: 125, CapsLock: 126,
-};
-for (let i = 0; i < 26; i++) TECLAS['Key' + String.fromCharCode(65 + i)] = 1 + i; // KEY_A to KEY_Z
-for (let i = 0; i < 10; i++) TECLAS['Digit' + i] = 27 + i;                        // KEY_0 to KEY_9
-for (let i = 0; i < 10; i++) TECLAS['Numpad' + i] = 37 + i;                       // KEY_0_PAD to KEY_9_PAD
-for (let i = 1; i <= 12; i++) TECLAS['F' + i] = 46 + i;                           // KEY_F1 to KEY_F12
-
-// Key nome_da_tecla (a name in TECLAS) pressed (1) or released, with the
+// Key nome_da_tecla (a name in TECLAS, from fatos.cpp) pressed (1) or released, with the
 // character it types (0: none), to the running program; a key not in
 // TECLAS, to none.
 function tecla(nome_da_tecla, caractere, pressionada) {

@@ -1,9 +1,8 @@
 // The pages' own words, one table per language: Portuguese for a browser
 // whose language is pt or pt-*, English for any other; ?lang=pt or ?lang=en
 // chooses. The programs' own texts (titles, messages) are not here: they
-// reach the page as the programs give them. The build puts this file first
-// in pagina.js, so its directive below is that whole file's: strict mode.
-'use strict';
+// reach the page as the programs give them. The build puts this file in
+// pagina.js after the facts (fatos.cpp) that its texts name.
 const TEXTOS = {
   pt: {
     tela_jogo: 'O jogo: paredes, monstros e o avatar que as setas movem',
@@ -12,7 +11,7 @@ const TEXTOS = {
     direita: 'seta para a direita', sair: 'Sair', tela_cheia: 'Tela cheia',
     de_novo: 'Jogar de novo', editar_de_novo: 'Editar de novo',
     fim: (s) => 'Fim do jogo, saída ' + s + '. ',
-    link_ruim: 'O link não traz um tabuleiro: celulas= precisa de 192 algarismos de 0 a 3. ',
+    link_ruim: `O link não traz um tabuleiro: celulas= precisa de ${CELULAS} algarismos de 0 a ${ULTIMA_CELULA}. `,
     tabuleiros: 'Tabuleiros:', outro: 'outro arquivo…',
     ajuda_jogo: '(ou solte um arquivo aqui) · setas movem, Esc sai ·', ao_editor: 'editor de tabuleiros',
     grande: (n, b) => n + ': grande demais para um tabuleiro (' + b + ' bytes).',
@@ -36,7 +35,7 @@ const TEXTOS = {
     cima: 'up', baixo: 'down', esquerda: 'left', direita: 'right', sair: 'Quit',
     tela_cheia: 'Full screen', de_novo: 'Play again', editar_de_novo: 'Edit again',
     fim: (s) => 'Game over, status ' + s + '. ',
-    link_ruim: 'The link carries no board: celulas= needs 192 digits from 0 to 3. ',
+    link_ruim: `The link carries no board: celulas= needs ${CELULAS} digits from 0 to ${ULTIMA_CELULA}. `,
     tabuleiros: 'Boards:', outro: 'another file…',
     ajuda_jogo: '(or drop a file here) · arrows move, Esc quits ·', ao_editor: 'board editor',
     grande: (n, b) => n + ': too large for a board (' + b + ' bytes).',
