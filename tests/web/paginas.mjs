@@ -104,14 +104,18 @@ async function conferir_tela_cheia(pagina) {
     return (await pagina.avaliar(() => document.getElementById('tela_cheia').hidden)) || falhar('a full screen button with no full screen');
   // Esc is the browser's own in full screen: Firefox tells the page nothing of it.
   const esc = async () => { await pagina.tecla_abaixo('Escape'); await pagina.tecla_acima('Escape'); };
+  // Each change waited for as the button shows it, at fullscreenchange: WebKit names the element
+  // before its window is full screen, and takes no other change until it is.
+  const em_tela_cheia = (sim) => document.getElementById('tela_cheia').getAttribute('aria-pressed') === String(sim) &&
+    (document.fullscreenElement === document.getElementById('palco')) === sim;
   for (const sair of [esc, () => pagina.clicar('#tela_cheia')]) {
     await pagina.clicar('#tela_cheia');
-    await esperar(pagina, () => document.fullscreenElement === document.getElementById('palco'), 'no full screen');
+    await esperar(pagina, em_tela_cheia, 'no full screen', true);
     const m = await pagina.avaliar(medir);
     if (m.tela.y < 0 || m.tela.b > m.h + 0.5 || Math.abs(m.tela.x + m.tela.r - m.w) > 1 || m.tela.b - m.tela.y < m.h * 0.8)
       falhar('full screen: the canvas is not fitted in the middle: ' + JSON.stringify(m.tela));
     await sair();
-    await esperar(pagina, () => !document.fullscreenElement, 'still full screen');
+    await esperar(pagina, em_tela_cheia, 'still full screen', false);
   }
   if (await pagina.avaliar(terminou)) falhar('Esc in full screen ended the game');
 }
