@@ -38,10 +38,12 @@ static void finalizar_timer(void)
 
 /* The rest is counted from the call: showing the frame takes part of it,
  * as an X server shows it while the native program sleeps. The browser's
- * timer waits whole milliseconds and comes a little late, never early:
- * it waits the whole ones left, and the fraction of one left after it is
- * waited out on the clock, so that the rest is never shorter than asked,
- * nor longer by more than the timer's own lateness. */
+ * timer waits whole milliseconds and comes late, by up to a millisecond
+ * and more, never early; some browsers' clocks tick whole milliseconds
+ * too. It waits all but the last whole millisecond left, and that one and
+ * the fraction are waited out on the clock, so that the rest ends when
+ * the clock says it does, as a native rest does, not a timer's lateness
+ * after. */
 static void descansar(unsigned int tempo, AL_METHOD(void, callback, (void)))
 {
    double fim = emscripten_get_now() + tempo;
@@ -50,7 +52,7 @@ static void descansar(unsigned int tempo, AL_METHOD(void, callback, (void)))
    (void)callback;
    _web_apresentar_tela();
    marcar_tempo();
-   falta = floor(fim - emscripten_get_now());
+   falta = floor(fim - emscripten_get_now()) - 1;
    emscripten_sleep(falta > 0 ? (unsigned int)falta : 0);
    while (emscripten_get_now() < fim)
       ;
