@@ -6,9 +6,9 @@
 // floor, a page that only compiles the game's own .wasm as the game's page
 // does and paints its canvas once as the game paints it (and to an empty
 // page with one script), medians of nine loads, the floors loaded between
-// the game's; the median
-// frame period against the timer floor, a page that waits 100 ms with the
-// same timer in a loop, over 100 periods each, in rounds taken in turn;
+// the game's; the median frame period against the timer floor, a page that
+// waits 100 ms with the same timer in a loop, over 100 periods each, in
+// rounds taken in turn;
 // the bytes a cold load transfers, raw, the page's own and the worker's
 // keeping the rest; the largest file of the pages, and the zip's size.
 // Each engine's ratios are printed with whether its targets hold: each
